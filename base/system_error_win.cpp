@@ -1,0 +1,32 @@
+#include "base/system_error_win.h"
+
+#include <cstdio>
+
+#include "base/error.h"
+
+namespace kelvo {
+
+std::u16string SystemErrorText(HRESULT status) {
+  wchar_t* buffer = nullptr;
+  DWORD length = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, static_cast<DWORD>(status), 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+  std::u16string text;
+  if (length != 0 && buffer != nullptr) {
+    text.assign(reinterpret_cast<const char16_t*>(buffer), length);
+    LocalFree(buffer);
+    while (!text.empty() && (text.back() == u'\r' || text.back() == u'\n' || text.back() == u' ')) {
+      text.pop_back();
+    }
+  }
+  if (text.empty()) {
+    char hex[32];
+    std::snprintf(hex, sizeof hex, "0x%08lX", static_cast<unsigned long>(status));
+    text = u"エラー " + std::u16string(hex, hex + std::char_traits<char>::length(hex));
+  }
+  return text;
+}
+
+void ThrowSystemError(HRESULT status) { throw Error(SystemErrorText(status)); }
+
+}  // namespace kelvo
