@@ -6,12 +6,10 @@
 #include <cstdint>
 #include <string_view>
 
+#include "base/window_handle.h"
 #include "cad/variant.h"
 
 namespace kelvo {
-
-// A top-level window handle, as the platform's handle value.
-using WindowHandle = std::int64_t;
 
 class RunningObjects {
  public:
@@ -37,6 +35,15 @@ class Desktop {
   virtual void PressEscape() = 0;
   virtual void Sleep(std::uint32_t milliseconds) = 0;
   virtual bool IsCtrlDown() = 0;
+};
+
+// Installs the process's COM message filter for calls into a busy CAD, and
+// puts back the one that was there before.
+class MessageFilterHost {
+ public:
+  virtual ~MessageFilterHost() = default;
+  virtual void Install() = 0;
+  virtual void Remove() = 0;
 };
 
 }  // namespace kelvo

@@ -1,0 +1,148 @@
+#include "app/main_form.h"
+
+#include <utility>
+
+#include "app/error_report.h"
+#include "app/settings.h"
+#include "base/text.h"
+#include "cad/connection.h"
+#include "cad/fetch.h"
+#include "cad/pitch.h"
+#include "cad/sort.h"
+
+namespace kelvo {
+namespace {
+
+constexpr char16_t kZeroPitchMessage[] =
+    u"dX, dY が 0 です．\rdX, dY の値を設定するか、[取得]で複数の TEXT を選択してください．";
+constexpr int kInitialGutterLines = 99;
+
+std::u16string NumberLines(int first, int last) {
+  std::u16string text;
+  for (int i = first; i <= last; ++i) {
+    if (i > first) text += u"\r\n";
+    text += ToU16(i);
+  }
+  return text;
+}
+
+std::u16string JoinLines(const std::vector<Kelvo>& records) {
+  std::u16string text;
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    if (i > 0) text += u"\r\n";
+    text += records[i].text;
+  }
+  return text;
+}
+
+}  // namespace
+
+TKelvoMainForm::TKelvoMainForm(const MainFormControls& c, const MainFormServices& services)
+    : SpeedButton1(c.SpeedButton1),
+      SpeedButton2(c.SpeedButton2),
+      SpeedButton6(c.SpeedButton6),
+      Label3(c.Label3),
+      Edit1(c.Edit1),
+      Label4(c.Label4),
+      Edit2(c.Edit2),
+      Label1(c.Label1),
+      Label2(c.Label2),
+      SpeedButton7(c.SpeedButton7),
+      CheckBox1(c.CheckBox1),
+      SpeedButton3(c.SpeedButton3),
+      SpeedButton5(c.SpeedButton5),
+      SpeedButton4(c.SpeedButton4),
+      Memo2(c.Memo2),
+      Memo1(c.Memo1),
+      StatusBar1(c.StatusBar1),
+      Timer1(c.Timer1),
+      services_(services) {}
+
+void TKelvoMainForm::FormCreate() {
+  TargetProgID = kDefaultProgID;
+  Edit1.SetText(u"");
+  Edit2.SetText(u"");
+  Label1.SetText(u"");
+  Label2.SetVisible(false);
+  Memo1.SetText(u"");
+  ReadSettings(services_.profile, services_.window, CheckBox1);
+  Memo2.BeginUpdate();
+  Memo2.SetText(NumberLines(1, kInitialGutterLines));
+  Memo2.EndUpdate();
+  services_.messageFilter.Install();
+}
+
+bool TKelvoMainForm::FormCloseQuery() {
+  WriteSettings(services_.profile, services_.window, CheckBox1);
+  return true;
+}
+
+void TKelvoMainForm::FormDestroy() { services_.messageFilter.Remove(); }
+
+void TKelvoMainForm::N25Click() {
+  services_.messages.ShowMessage(kVersionText, u"情報", MessageStyle::Information);
+}
+
+void TKelvoMainForm::SpeedButton7Click() { ShowModalTopmost(services_.targetDialog); }
+
+ModalResult TKelvoMainForm::ShowModalTopmost(Window& dialog, const std::function<void()>& onOk) {
+  services_.window.SetTopmost(false, false);
+  dialog.SetTopmost(true, false);
+  struct RestoreOrder {
+    Window& dialog;
+    Window& main;
+    ~RestoreOrder() {
+      dialog.SetTopmost(false, false);
+      main.SetTopmost(true, true);
+    }
+  } restore{dialog, services_.window};
+  ModalResult result = dialog.ShowModal();
+  if (result == ModalResult::Ok && onOk) onOk();
+  return result;
+}
+
+void TKelvoMainForm::SpeedButton1Click() {
+  if (IsCadRunning(services_.running)) {
+    ObjectRef app = AttachCadApplication(services_.running);
+    ActivateCadWindow(services_.desktop, app, true);
+    auto picks = PickTexts(app);
+    app.reset();
+    if (picks) ShowFetchedTexts(std::move(*picks));
+  }
+  ForceForegroundWindow(services_.desktop, services_.window.Handle());
+}
+
+void TKelvoMainForm::ShowFetchedTexts(std::vector<Kelvo> records) {
+  if (CheckBox1.Checked()) SortByCoordinates(records, 3);
+  // The list and the editor change together, so line i always belongs to entry i.
+  EntityList = std::move(records);
+  undoFlag = false;
+  SpeedButton4.SetEnabled(false);
+  Memo1.BeginUpdate();
+  Memo1.SetText(JoinLines(EntityList));
+  Memo1.EndUpdate();
+  Memo1.SetSel(0, 0);
+  ProposePitch();
+  SpeedButton2.SetEnabled(!EntityList.empty());
+  SpeedButton6.SetEnabled(EntityList.size() >= 2);
+}
+
+void TKelvoMainForm::ProposePitch() {
+  double dX = 0;
+  double dY = 0;
+  std::size_t n = EntityList.size();
+  // A record without a point (a pick that was not a text) gives no pitch.
+  if (n >= 2 && HasPoint(EntityList[n - 1].insPt) && HasPoint(EntityList[n - 2].insPt)) {
+    dX = PointX(EntityList[n - 1].insPt) - PointX(EntityList[n - 2].insPt);
+    dY = PointY(EntityList[n - 1].insPt) - PointY(EntityList[n - 2].insPt);
+  }
+  char16_t separator = services_.locale.DecimalSeparator();
+  Edit1.SetText(FormatPitch(dX, separator));
+  Edit2.SetText(FormatPitch(dY, separator));
+  bool zero = ParsePitch(Edit1.Text(), separator) == 0 && ParsePitch(Edit2.Text(), separator) == 0;
+  Edit1.SetFontColor(zero ? kRed : kBlack);
+  Edit2.SetFontColor(zero ? kRed : kBlack);
+  if (zero) services_.messages.ShowMessage(kZeroPitchMessage, kApplicationTitle, MessageStyle::Plain);
+}
+
+}  // namespace kelvo

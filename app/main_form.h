@@ -1,0 +1,101 @@
+#pragma once
+// The main window: its controls, its state and one handler per control event.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/profile.h"
+#include "base/locale.h"
+#include "cad/cad_platform.h"
+#include "cad/kelvo.h"
+#include "ui/widgets.h"
+#include "ui/window.h"
+
+namespace kelvo {
+
+inline constexpr char16_t kVersionText[] =
+    u"KelvoEditX.exe 2023.10.08\nCAD 図面の TEXT を行ごとに編集するツール";
+
+struct MainFormControls {
+  Button& SpeedButton1;
+  Button& SpeedButton2;
+  Button& SpeedButton6;
+  Label& Label3;
+  Edit& Edit1;
+  Label& Label4;
+  Edit& Edit2;
+  Label& Label1;
+  Label& Label2;
+  Button& SpeedButton7;
+  CheckBox& CheckBox1;
+  Button& SpeedButton3;
+  Button& SpeedButton5;
+  Button& SpeedButton4;
+  Memo& Memo2;
+  Memo& Memo1;
+  StatusBar& StatusBar1;
+  Timer& Timer1;
+};
+
+struct MainFormServices {
+  Window& window;  // the main window itself
+  Window& targetDialog;
+  Messages& messages;
+  Desktop& desktop;
+  RunningObjects& running;
+  MessageFilterHost& messageFilter;
+  Profile& profile;
+  const Locale& locale;
+};
+
+class TKelvoMainForm {
+ public:
+  TKelvoMainForm(const MainFormControls& controls, const MainFormServices& services);
+
+  void FormCreate();
+  // Always allows the close.
+  bool FormCloseQuery();
+  void FormDestroy();
+
+  void SpeedButton1Click();  // fetch
+  void SpeedButton7Click();  // target CAD dialog
+  void N25Click();           // version message
+
+  // Lifts a dialog above the topmost main window while it is shown; onOk runs
+  // for an OK result before the z-order is put back.
+  ModalResult ShowModalTopmost(Window& dialog, const std::function<void()>& onOk = {});
+
+  Button& SpeedButton1;
+  Button& SpeedButton2;
+  Button& SpeedButton6;
+  Label& Label3;
+  Edit& Edit1;
+  Label& Label4;
+  Edit& Edit2;
+  Label& Label1;
+  Label& Label2;
+  Button& SpeedButton7;
+  CheckBox& CheckBox1;
+  Button& SpeedButton3;
+  Button& SpeedButton5;
+  Button& SpeedButton4;
+  Memo& Memo2;
+  Memo& Memo1;
+  StatusBar& StatusBar1;
+  Timer& Timer1;
+
+  std::u16string undoText;
+  bool undoFlag = false;
+  bool runFlag = false;
+  std::int32_t iLineLast = 0;
+
+ private:
+  void ShowFetchedTexts(std::vector<Kelvo> records);
+  void ProposePitch();
+
+  MainFormServices services_;
+};
+
+}  // namespace kelvo

@@ -1,0 +1,34 @@
+#include "ui/messages_win.h"
+
+#include <string>
+
+#include "ui/widgets_win.h"
+
+namespace kelvo {
+
+void Win32Messages::ProcessMessages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      // Leave the quit for the main loop.
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+void Win32Messages::ShowMessage(std::u16string_view text, std::u16string_view caption,
+                                MessageStyle style) {
+  UINT flags = MB_OK;
+  if (style == MessageStyle::Error) flags |= MB_ICONERROR;
+  if (style == MessageStyle::Information) flags |= MB_ICONINFORMATION | MB_DEFBUTTON1;
+  HWND owner = GetActiveWindow();
+  if (owner == nullptr) owner = mainWindow_;
+  std::u16string body(text);
+  std::u16string title(caption);
+  MessageBoxW(owner, Wide(body), Wide(title), flags);
+}
+
+}  // namespace kelvo

@@ -1,0 +1,113 @@
+#pragma once
+// The widget interfaces the forms are written against. Each follows the rules
+// of the Win32 control it stands for, so the in-memory widgets of the tests and
+// the real controls behave alike.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kelvo {
+
+// Colour values as the program writes them: 0x00BBGGRR.
+using Color = std::uint32_t;
+inline constexpr Color kBlack = 0;
+inline constexpr Color kRed = 255;
+inline constexpr Color kLightGrey = 15461355;  // RGB 235, 235, 235
+// Stands for the system's window colour, whatever the user's scheme makes it.
+inline constexpr Color kWindowColor = 0x80000005;
+
+class Control {
+ public:
+  virtual ~Control() = default;
+  virtual bool Enabled() const = 0;
+  virtual void SetEnabled(bool enabled) = 0;
+  virtual bool Visible() const = 0;
+  virtual void SetVisible(bool visible) = 0;
+};
+
+// Push buttons, labels and check boxes share the caption.
+class Button : public Control {
+ public:
+  virtual std::u16string Caption() const = 0;
+  virtual void SetCaption(std::u16string_view caption) = 0;
+};
+
+class Label : public Control {
+ public:
+  virtual std::u16string Text() const = 0;
+  virtual void SetText(std::u16string_view text) = 0;
+};
+
+class CheckBox : public Control {
+ public:
+  virtual bool Checked() const = 0;
+  virtual void SetChecked(bool checked) = 0;
+};
+
+// A single-line edit field.
+class Edit : public Control {
+ public:
+  virtual std::u16string Text() const = 0;
+  virtual void SetText(std::u16string_view text) = 0;
+  virtual Color FontColor() const = 0;
+  virtual void SetFontColor(Color color) = 0;
+  virtual void SetFocus() = 0;
+};
+
+// A multi-line edit control. Lines are separated by CR LF; the line count is
+// the control's own (an empty control has one line, a final line break adds an
+// empty last line). Character positions are UTF-16 code units.
+class Memo : public Control {
+ public:
+  virtual std::u16string Text() const = 0;
+  // Replaces the whole text; leaves nothing to undo.
+  virtual void SetText(std::u16string_view text) = 0;
+  virtual int TextLength() const = 0;
+  virtual int LineCount() const = 0;
+  // The text of a line without its break; "" for an index out of range.
+  virtual std::u16string Line(int index) const = 0;
+  // First character of a line; -1 for an index out of range.
+  virtual int LineIndex(int line) const = 0;
+  virtual int LineFromChar(int charIndex) const = 0;
+  virtual int SelStart() const = 0;
+  virtual int SelEnd() const = 0;
+  virtual void SetSel(int start, int end) = 0;
+  virtual std::u16string SelText() const = 0;
+  // Replaces the selection; with canUndo the control's undo records it.
+  virtual void ReplaceSel(std::u16string_view text, bool canUndo) = 0;
+  virtual bool CanUndo() const = 0;
+  virtual void Undo() = 0;
+  virtual void Cut() = 0;
+  virtual void Copy() = 0;
+  virtual void Paste() = 0;
+  virtual int FirstVisibleLine() const = 0;
+  virtual void LineScroll(int lines) = 0;
+  // Suspends repainting until the matching EndUpdate.
+  virtual void BeginUpdate() = 0;
+  virtual void EndUpdate() = 0;
+  virtual Color BackColor() const = 0;
+  virtual void SetBackColor(Color color) = 0;
+};
+
+class StatusBar : public Control {
+ public:
+  virtual std::u16string PanelText(int panel) const = 0;
+  virtual void SetPanelText(int panel, std::u16string_view text) = 0;
+};
+
+class Timer {
+ public:
+  virtual ~Timer() = default;
+  virtual bool Enabled() const = 0;
+  virtual void SetEnabled(bool enabled) = 0;
+};
+
+class MenuItem {
+ public:
+  virtual ~MenuItem() = default;
+  virtual bool Enabled() const = 0;
+  virtual void SetEnabled(bool enabled) = 0;
+};
+
+}  // namespace kelvo

@@ -1,0 +1,184 @@
+#include "ui/widgets_win.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+namespace kelvo {
+
+std::u16string WindowText(HWND window) {
+  int length = GetWindowTextLengthW(window);
+  std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
+  int copied = GetWindowTextW(window, reinterpret_cast<wchar_t*>(text.data()), length + 1);
+  text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+  return text;
+}
+
+void SetWindowText16(HWND window, std::u16string_view text) {
+  std::u16string copy(text);
+  SetWindowTextW(window, Wide(copy));
+}
+
+COLORREF ToColorRef(Color color) {
+  return color == kWindowColor ? GetSysColor(COLOR_WINDOW) : static_cast<COLORREF>(color);
+}
+
+void Win32Label::SetText(std::u16string_view text) {
+  SetWindowText16(window_, text);
+  // A transparent label repaints its parent's background under the old text.
+  RECT r;
+  GetWindowRect(window_, &r);
+  MapWindowPoints(HWND_DESKTOP, GetParent(window_), reinterpret_cast<POINT*>(&r), 2);
+  InvalidateRect(GetParent(window_), &r, TRUE);
+}
+
+bool Win32CheckBox::Checked() const {
+  return SendMessageW(window_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Win32CheckBox::SetChecked(bool checked) {
+  SendMessageW(window_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void Win32Edit::SetFontColor(Color color) {
+  if (color == fontColor_) return;
+  fontColor_ = color;
+  InvalidateRect(window_, nullptr, TRUE);
+}
+
+Win32Memo::Win32Memo(HWND window) : Win32Control(window) {
+  brush_ = CreateSolidBrush(ToColorRef(backColor_));
+}
+
+Win32Memo::~Win32Memo() {
+  if (brush_ != nullptr) DeleteObject(brush_);
+}
+
+void Win32Memo::SetText(std::u16string_view text) {
+  SetWindowText16(window_, text);
+  SendMessageW(window_, EM_EMPTYUNDOBUFFER, 0, 0);
+}
+
+int Win32Memo::TextLength() const { return GetWindowTextLengthW(window_); }
+
+int Win32Memo::LineCount() const {
+  return static_cast<int>(SendMessageW(window_, EM_GETLINECOUNT, 0, 0));
+}
+
+std::u16string Win32Memo::Line(int index) const {
+  if (index < 0 || index >= LineCount()) return u"";
+  auto start = SendMessageW(window_, EM_LINEINDEX, index, 0);
+  auto length = SendMessageW(window_, EM_LINELENGTH, start, 0);
+  if (start < 0 || length <= 0) return u"";
+  if (length > 0xFFFF) {
+    // EM_GETLINE states its buffer size in one word; longer lines come from the whole text.
+    return Text().substr(static_cast<std::size_t>(start), static_cast<std::size_t>(length));
+  }
+  std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1, L'\0');
+  *reinterpret_cast<WORD*>(buffer.data()) = static_cast<WORD>(length);
+  auto copied = SendMessageW(window_, EM_GETLINE, index, reinterpret_cast<LPARAM>(buffer.data()));
+  return std::u16string(reinterpret_cast<const char16_t*>(buffer.data()),
+                        static_cast<std::size_t>(copied));
+}
+
+int Win32Memo::LineIndex(int line) const {
+  return static_cast<int>(SendMessageW(window_, EM_LINEINDEX, line, 0));
+}
+
+int Win32Memo::LineFromChar(int charIndex) const {
+  return static_cast<int>(SendMessageW(window_, EM_LINEFROMCHAR, charIndex, 0));
+}
+
+int Win32Memo::SelStart() const {
+  DWORD start = 0, end = 0;
+  SendMessageW(window_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  return static_cast<int>(start);
+}
+
+int Win32Memo::SelEnd() const {
+  DWORD start = 0, end = 0;
+  SendMessageW(window_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  return static_cast<int>(end);
+}
+
+void Win32Memo::SetSel(int start, int end) {
+  SendMessageW(window_, EM_SETSEL, start, end);
+  SendMessageW(window_, EM_SCROLLCARET, 0, 0);
+}
+
+std::u16string Win32Memo::SelText() const {
+  int start = SelStart();
+  int end = SelEnd();
+  if (end <= start) return u"";
+  return Text().substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start));
+}
+
+void Win32Memo::ReplaceSel(std::u16string_view text, bool canUndo) {
+  std::u16string copy(text);
+  SendMessageW(window_, EM_REPLACESEL, canUndo ? TRUE : FALSE, reinterpret_cast<LPARAM>(copy.c_str()));
+  if (!canUndo) SendMessageW(window_, EM_EMPTYUNDOBUFFER, 0, 0);
+}
+
+bool Win32Memo::CanUndo() const { return SendMessageW(window_, EM_CANUNDO, 0, 0) != 0; }
+void Win32Memo::Undo() { SendMessageW(window_, EM_UNDO, 0, 0); }
+void Win32Memo::Cut() { SendMessageW(window_, WM_CUT, 0, 0); }
+void Win32Memo::Copy() { SendMessageW(window_, WM_COPY, 0, 0); }
+void Win32Memo::Paste() { SendMessageW(window_, WM_PASTE, 0, 0); }
+
+int Win32Memo::FirstVisibleLine() const {
+  return static_cast<int>(SendMessageW(window_, EM_GETFIRSTVISIBLELINE, 0, 0));
+}
+
+void Win32Memo::LineScroll(int lines) { SendMessageW(window_, EM_LINESCROLL, 0, lines); }
+
+void Win32Memo::BeginUpdate() {
+  if (updateDepth_++ == 0) SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
+}
+
+void Win32Memo::EndUpdate() {
+  if (updateDepth_ > 0 && --updateDepth_ == 0) {
+    SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(window_, nullptr, TRUE);
+  }
+}
+
+void Win32Memo::SetBackColor(Color color) {
+  if (color == backColor_) return;
+  backColor_ = color;
+  HBRUSH old = brush_;
+  brush_ = CreateSolidBrush(ToColorRef(color));
+  if (old != nullptr) DeleteObject(old);
+  InvalidateRect(window_, nullptr, TRUE);
+}
+
+std::u16string Win32StatusBar::PanelText(int panel) const {
+  auto length = LOWORD(SendMessageW(window_, SB_GETTEXTLENGTHW, panel, 0));
+  std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1, L'\0');
+  SendMessageW(window_, SB_GETTEXTW, panel, reinterpret_cast<LPARAM>(buffer.data()));
+  return std::u16string(reinterpret_cast<const char16_t*>(buffer.data()), length);
+}
+
+void Win32StatusBar::SetPanelText(int panel, std::u16string_view text) {
+  std::u16string copy(text);
+  SendMessageW(window_, SB_SETTEXTW, panel, reinterpret_cast<LPARAM>(copy.c_str()));
+}
+
+void Win32Timer::SetEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  if (enabled) {
+    SetTimer(owner_, id_, interval_, nullptr);
+  } else {
+    KillTimer(owner_, id_);
+  }
+}
+
+bool Win32MenuItem::Enabled() const {
+  return (GetMenuState(menu_, id_, MF_BYCOMMAND) & (MF_DISABLED | MF_GRAYED)) == 0;
+}
+
+void Win32MenuItem::SetEnabled(bool enabled) {
+  EnableMenuItem(menu_, id_, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+}  // namespace kelvo

@@ -1,0 +1,136 @@
+#pragma once
+// The widget interfaces over real Win32 controls.
+
+#include <windows.h>
+
+#include <string>
+
+#include "ui/widgets.h"
+
+namespace kelvo {
+
+std::u16string WindowText(HWND window);
+void SetWindowText16(HWND window, std::u16string_view text);
+inline const wchar_t* Wide(const std::u16string& text) {
+  return reinterpret_cast<const wchar_t*>(text.c_str());
+}
+// The colour value a widget stores, as a COLORREF the system paints with.
+COLORREF ToColorRef(Color color);
+
+template <typename Base>
+class Win32Control : public Base {
+ public:
+  explicit Win32Control(HWND window) : window_(window) {}
+  bool Enabled() const override { return IsWindowEnabled(window_) != FALSE; }
+  void SetEnabled(bool enabled) override { EnableWindow(window_, enabled ? TRUE : FALSE); }
+  bool Visible() const override { return (GetWindowLongPtrW(window_, GWL_STYLE) & WS_VISIBLE) != 0; }
+  void SetVisible(bool visible) override { ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE); }
+  HWND hwnd() const { return window_; }
+
+ protected:
+  HWND window_;
+};
+
+class Win32Button : public Win32Control<Button> {
+ public:
+  using Win32Control::Win32Control;
+  std::u16string Caption() const override { return WindowText(window_); }
+  void SetCaption(std::u16string_view caption) override { SetWindowText16(window_, caption); }
+};
+
+class Win32Label : public Win32Control<Label> {
+ public:
+  using Win32Control::Win32Control;
+  std::u16string Text() const override { return WindowText(window_); }
+  void SetText(std::u16string_view text) override;
+};
+
+class Win32CheckBox : public Win32Control<CheckBox> {
+ public:
+  using Win32Control::Win32Control;
+  bool Checked() const override;
+  void SetChecked(bool checked) override;
+};
+
+// Colours are painted by the parent, which asks the widget in WM_CTLCOLOR*.
+class Win32Edit : public Win32Control<Edit> {
+ public:
+  using Win32Control::Win32Control;
+  std::u16string Text() const override { return WindowText(window_); }
+  void SetText(std::u16string_view text) override { SetWindowText16(window_, text); }
+  Color FontColor() const override { return fontColor_; }
+  void SetFontColor(Color color) override;
+  void SetFocus() override { ::SetFocus(window_); }
+
+ private:
+  Color fontColor_ = kBlack;
+};
+
+class Win32Memo : public Win32Control<Memo> {
+ public:
+  explicit Win32Memo(HWND window);
+  ~Win32Memo() override;
+  std::u16string Text() const override { return WindowText(window_); }
+  void SetText(std::u16string_view text) override;
+  int TextLength() const override;
+  int LineCount() const override;
+  std::u16string Line(int index) const override;
+  int LineIndex(int line) const override;
+  int LineFromChar(int charIndex) const override;
+  int SelStart() const override;
+  int SelEnd() const override;
+  void SetSel(int start, int end) override;
+  std::u16string SelText() const override;
+  void ReplaceSel(std::u16string_view text, bool canUndo) override;
+  bool CanUndo() const override;
+  void Undo() override;
+  void Cut() override;
+  void Copy() override;
+  void Paste() override;
+  int FirstVisibleLine() const override;
+  void LineScroll(int lines) override;
+  void BeginUpdate() override;
+  void EndUpdate() override;
+  Color BackColor() const override { return backColor_; }
+  void SetBackColor(Color color) override;
+  // The brush the parent paints the background with.
+  HBRUSH BackBrush() const { return brush_; }
+
+ private:
+  int updateDepth_ = 0;
+  Color backColor_ = kWindowColor;
+  HBRUSH brush_ = nullptr;
+};
+
+class Win32StatusBar : public Win32Control<StatusBar> {
+ public:
+  using Win32Control::Win32Control;
+  std::u16string PanelText(int panel) const override;
+  void SetPanelText(int panel, std::u16string_view text) override;
+};
+
+class Win32Timer : public Timer {
+ public:
+  Win32Timer(HWND owner, UINT_PTR id, UINT interval) : owner_(owner), id_(id), interval_(interval) {}
+  bool Enabled() const override { return enabled_; }
+  void SetEnabled(bool enabled) override;
+
+ private:
+  HWND owner_;
+  UINT_PTR id_;
+  UINT interval_;
+  bool enabled_ = false;
+};
+
+class Win32MenuItem : public MenuItem {
+ public:
+  Win32MenuItem(HMENU menu, UINT id) : menu_(menu), id_(id) {}
+  bool Enabled() const override;
+  void SetEnabled(bool enabled) override;
+
+ private:
+  HMENU menu_;
+  UINT id_;
+};
+
+}  // namespace kelvo
