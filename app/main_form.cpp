@@ -56,6 +56,16 @@ TKelvoMainForm::TKelvoMainForm(const MainFormControls& c, const MainFormServices
       Memo1(c.Memo1),
       StatusBar1(c.StatusBar1),
       Timer1(c.Timer1),
+      N1(c.N1),
+      N2(c.N2),
+      N4(c.N4),
+      N5(c.N5),
+      N7(c.N7),
+      N8(c.N8),
+      N10(c.N10),
+      N11(c.N11),
+      N14(c.N14),
+      N15(c.N15),
       services_(services) {}
 
 void TKelvoMainForm::FormCreate() {
@@ -83,7 +93,10 @@ void TKelvoMainForm::N25Click() {
   services_.messages.ShowMessage(kVersionText, u"情報", MessageStyle::Information);
 }
 
-void TKelvoMainForm::SpeedButton7Click() { ShowModalTopmost(services_.targetDialog); }
+void TKelvoMainForm::SpeedButton7Click() {
+  if (Busy()) return;
+  ShowModalTopmost(services_.targetDialog);
+}
 
 ModalResult TKelvoMainForm::ShowModalTopmost(Window& dialog, const std::function<void()>& onOk) {
   services_.window.SetTopmost(false, false);
@@ -102,6 +115,7 @@ ModalResult TKelvoMainForm::ShowModalTopmost(Window& dialog, const std::function
 }
 
 void TKelvoMainForm::SpeedButton1Click() {
+  if (Busy()) return;
   if (IsCadRunning(services_.running)) {
     ObjectRef app = AttachCadApplication(services_.running);
     ActivateCadWindow(services_.desktop, app, true);

@@ -37,6 +37,17 @@ struct MainFormControls {
   Memo& Memo1;
   StatusBar& StatusBar1;
   Timer& Timer1;
+  // Popup menu items whose availability follows the editor.
+  MenuItem& N1;
+  MenuItem& N2;
+  MenuItem& N4;
+  MenuItem& N5;
+  MenuItem& N7;
+  MenuItem& N8;
+  MenuItem& N10;
+  MenuItem& N11;
+  MenuItem& N14;
+  MenuItem& N15;
 };
 
 struct MainFormServices {
@@ -63,6 +74,19 @@ class TKelvoMainForm {
   void SpeedButton7Click();  // target CAD dialog
   void N25Click();           // version message
 
+  // The editor surface.
+  void Timer1Timer();
+  void UndoMark(bool take);
+  void SpeedButton3Click();  // select all
+  void SpeedButton4Click();  // undo
+  void SpeedButton5Click();  // abort
+  void PopupMenu1Popup();
+  void N10Click();  // cut
+  void N11Click();  // copy
+  void N12Click();  // paste
+  void N20Click();  // clear
+  void Edit1KeyPress(char16_t& key);
+
   // Lifts a dialog above the topmost main window while it is shown; onOk runs
   // for an OK result before the z-order is put back.
   ModalResult ShowModalTopmost(Window& dialog, const std::function<void()>& onOk = {});
@@ -85,6 +109,16 @@ class TKelvoMainForm {
   Memo& Memo1;
   StatusBar& StatusBar1;
   Timer& Timer1;
+  MenuItem& N1;
+  MenuItem& N2;
+  MenuItem& N4;
+  MenuItem& N5;
+  MenuItem& N7;
+  MenuItem& N8;
+  MenuItem& N10;
+  MenuItem& N11;
+  MenuItem& N14;
+  MenuItem& N15;
 
   std::u16string undoText;
   bool undoFlag = false;
@@ -92,6 +126,10 @@ class TKelvoMainForm {
   std::int32_t iLineLast = 0;
 
  private:
+  friend class LongCommand;
+  // A long command is running: other commands do not start from inside it.
+  bool Busy() const { return runFlag; }
+  void GrowGutter();
   void ShowFetchedTexts(std::vector<Kelvo> records);
   void ProposePitch();
 

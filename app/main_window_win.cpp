@@ -18,6 +18,8 @@ constexpr DWORD kMainExStyle = WS_EX_TOPMOST | WS_EX_APPWINDOW;
 constexpr UINT_PTR kTimerId = 1;
 constexpr UINT kTimerInterval = 200;
 constexpr UINT_PTR kEditorSubclass = 1;
+constexpr UINT_PTR kGutterSubclass = 2;
+constexpr UINT_PTR kFieldSubclass = 3;
 constexpr COLORREF kGutterText = RGB(255, 255, 255);
 constexpr COLORREF kGutterBack = RGB(192, 192, 192);
 
@@ -106,11 +108,18 @@ void MainWindow::Create(const MainFormServices& services) {
   memo1_ = std::make_unique<Win32Memo>(controls_[kIdMemo1]);
   statusBar1_ = std::make_unique<Win32StatusBar>(controls_[kIdStatusBar1]);
   timer1_ = std::make_unique<Win32Timer>(window_, kTimerId, kTimerInterval);
+  for (int id : {kIdN1, kIdN2, kIdN4, kIdN5, kIdN7, kIdN8, kIdN10, kIdN11, kIdN14, kIdN15}) {
+    menuItems_[id] = std::make_unique<Win32MenuItem>(popup_, id);
+  }
+  auto item = [this](int id) -> MenuItem& { return *menuItems_[id]; };
 
   MainFormControls controls{*speedButton1_, *speedButton2_, *speedButton6_, *label3_, *edit1_,
                             *label4_,       *edit2_,        *label1_,       *label2_, *speedButton7_,
                             *checkBox1_,    *speedButton3_, *speedButton5_, *speedButton4_,
-                            *memo2_,        *memo1_,        *statusBar1_,   *timer1_};
+                            *memo2_,        *memo1_,        *statusBar1_,   *timer1_,
+                            item(kIdN1),    item(kIdN2),    item(kIdN4),    item(kIdN5),
+                            item(kIdN7),    item(kIdN8),    item(kIdN10),   item(kIdN11),
+                            item(kIdN14),   item(kIdN15)};
   form_ = std::make_unique<TKelvoMainForm>(controls, services);
   Run([this] { form_->FormCreate(); });
   timer1_->SetEnabled(true);
@@ -162,7 +171,9 @@ void MainWindow::CreateControls() {
         break;
     }
     if (c.visible) style |= WS_VISIBLE;
-    if (!c.enabled) style |= WS_DISABLED;
+    // The gutter looks and acts disabled but keeps its own colours: a disabled
+    // edit control would paint its numbers grey.
+    if (!c.enabled && c.id != kIdMemo2) style |= WS_DISABLED;
     std::u16string caption(c.caption);
     HWND control = CreateWindowExW(exStyle, className, Wide(caption), style, Scale(c.left),
                                    Scale(c.top), Scale(c.width), Scale(c.height), parent,
@@ -178,6 +189,11 @@ void MainWindow::CreateControls() {
   // The editor holds texts of any size, not the control's default 30,000 characters.
   SendMessageW(editor, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
   SetWindowSubclass(editor, EditorProc, kEditorSubclass, reinterpret_cast<DWORD_PTR>(this));
+  SetWindowSubclass(controls_[kIdMemo2], GutterProc, kGutterSubclass,
+                    reinterpret_cast<DWORD_PTR>(this));
+  for (int id : {kIdEdit1, kIdEdit2}) {
+    SetWindowSubclass(controls_[id], FieldProc, kFieldSubclass, reinterpret_cast<DWORD_PTR>(this));
+  }
   int parts[] = {Scale(kStatusPanelWidth), Scale(2 * kStatusPanelWidth)};
   SendMessageW(controls_[kIdStatusBar1], SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
 }
@@ -260,6 +276,27 @@ void MainWindow::OnCommand(int id) {
     case kIdSpeedButton7:
       Run([this] { form_->SpeedButton7Click(); });
       break;
+    case kIdSpeedButton3:
+      Run([this] { form_->SpeedButton3Click(); });
+      break;
+    case kIdSpeedButton4:
+      Run([this] { form_->SpeedButton4Click(); });
+      break;
+    case kIdSpeedButton5:
+      Run([this] { form_->SpeedButton5Click(); });
+      break;
+    case kIdN10:
+      Run([this] { form_->N10Click(); });
+      break;
+    case kIdN11:
+      Run([this] { form_->N11Click(); });
+      break;
+    case kIdN12:
+      Run([this] { form_->N12Click(); });
+      break;
+    case kIdN20:
+      Run([this] { form_->N20Click(); });
+      break;
     case kIdN25:
       Run([this] { form_->N25Click(); });
       break;
@@ -274,6 +311,7 @@ void MainWindow::ShowPopupMenu(POINT at) {
     GetCaretPos(&at);
     ClientToScreen(controls_[kIdMemo1], &at);
   }
+  Run([this] { form_->PopupMenu1Popup(); });
   UINT id = TrackPopupMenu(popup_, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
   if (id != 0) OnCommand(static_cast<int>(id));
 }
@@ -336,8 +374,51 @@ LRESULT CALLBACK MainWindow::EditorProc(HWND window, UINT message, WPARAM wp, LP
   return DefSubclassProc(window, message, wp, lp);
 }
 
+LRESULT CALLBACK MainWindow::GutterProc(HWND window, UINT message, WPARAM wp, LPARAM lp, UINT_PTR,
+                                        DWORD_PTR data) {
+  auto* self = reinterpret_cast<MainWindow*>(data);
+  switch (message) {
+    case WM_MOUSEACTIVATE:
+      return MA_NOACTIVATEANDEAT;
+    case WM_SETFOCUS:
+      SetFocus(self->controls_[kIdMemo1]);
+      return 0;
+    case WM_SETCURSOR:
+      SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+      return TRUE;
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(window, GutterProc, kGutterSubclass);
+      break;
+    default:
+      if ((message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || message == WM_CONTEXTMENU) {
+        return 0;
+      }
+      break;
+  }
+  return DefSubclassProc(window, message, wp, lp);
+}
+
+LRESULT CALLBACK MainWindow::FieldProc(HWND window, UINT message, WPARAM wp, LPARAM lp, UINT_PTR,
+                                       DWORD_PTR data) {
+  auto* self = reinterpret_cast<MainWindow*>(data);
+  if (message == WM_CHAR && !self->KeyPress(GetDlgCtrlID(window), wp)) return 0;
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(window, FieldProc, kFieldSubclass);
+  return DefSubclassProc(window, message, wp, lp);
+}
+
+bool MainWindow::KeyPress(int control, WPARAM& key) {
+  if (key > 0xFFFF) return true;
+  char16_t typed = static_cast<char16_t>(key);
+  if (control == kIdEdit1) Run([&] { form_->Edit1KeyPress(typed); });
+  key = typed;
+  return typed != 0;
+}
+
 LRESULT MainWindow::Handle(UINT message, WPARAM wp, LPARAM lp) {
   switch (message) {
+    case WM_TIMER:
+      if (wp == kTimerId) Run([this] { form_->Timer1Timer(); });
+      return 0;
     case WM_COMMAND:
       if (lp != 0 && HIWORD(wp) != BN_CLICKED) break;
       OnCommand(LOWORD(wp));

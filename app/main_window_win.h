@@ -43,6 +43,12 @@ class MainWindow : public Window {
   static LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
   static LRESULT CALLBACK EditorProc(HWND window, UINT message, WPARAM wp, LPARAM lp,
                                      UINT_PTR id, DWORD_PTR data);
+  static LRESULT CALLBACK GutterProc(HWND window, UINT message, WPARAM wp, LPARAM lp,
+                                     UINT_PTR id, DWORD_PTR data);
+  static LRESULT CALLBACK FieldProc(HWND window, UINT message, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                    DWORD_PTR data);
+  // A typed character in a control; false when the handler swallowed it.
+  bool KeyPress(int control, WPARAM& key);
   LRESULT Handle(UINT message, WPARAM wp, LPARAM lp);
   void CreateControls();
   void BuildPopupMenu();
@@ -73,6 +79,7 @@ class MainWindow : public Window {
   std::unique_ptr<Win32Memo> memo2_, memo1_;
   std::unique_ptr<Win32StatusBar> statusBar1_;
   std::unique_ptr<Win32Timer> timer1_;
+  std::map<int, std::unique_ptr<Win32MenuItem>> menuItems_;
   std::unique_ptr<TKelvoMainForm> form_;
 };
 

@@ -24,6 +24,8 @@ COLORREF ToColorRef(Color color) {
 }
 
 void Win32Label::SetText(std::u16string_view text) {
+  // The tick writes the label every time; an unchanged text is not repainted.
+  if (WindowText(window_) == text) return;
   SetWindowText16(window_, text);
   // A transparent label repaints its parent's background under the old text.
   RECT r;

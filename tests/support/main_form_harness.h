@@ -83,6 +83,7 @@ struct MainFormHarness {
   MemoryMemo Memo1{&clipboard, 10};
   MemoryStatusBar StatusBar1;
   MemoryTimer Timer1;
+  MemoryMenuItem N1, N2, N4, N5, N7, N8, N10, N11, N14, N15;
 
   std::vector<std::string> zOrder;
   FakeWindow window{kMainWindowHandle};
@@ -98,7 +99,9 @@ struct MainFormHarness {
       MainFormControls{SpeedButton1, SpeedButton2, SpeedButton6, Label3,       Edit1,
                        Label4,       Edit2,        Label1,       Label2,       SpeedButton7,
                        CheckBox1,    SpeedButton3, SpeedButton5, SpeedButton4, Memo2,
-                       Memo1,        StatusBar1,   Timer1},
+                       Memo1,        StatusBar1,   Timer1,       N1,
+                       N2,           N4,           N5,           N7,           N8,
+                       N10,          N11,          N14,          N15},
       MainFormServices{window, targetDialog, messages, desktop, running, messageFilter, profile,
                        locale}};
 

@@ -24,6 +24,8 @@ struct FetchCase {
   bool red;
 };
 
+void PrintTo(const FetchCase& c, std::ostream* os) { *os << c.name; }
+
 class FetchOrderTest : public testing::TestWithParam<FetchCase> {};
 
 TEST_P(FetchOrderTest, FillsEditorListAndPitch) {
@@ -66,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
         FetchCase{"Row", {{u"5", 5, 0}, {u"1", 1, 0}, {u"3", 3, 0}}, true, u"1\r\n3\r\n5",
                   u"2.00", u"0.00", false},
         FetchCase{"EqualKeysExchangeOrder", {{u"a", 2, 0}, {u"b", 2, 0}, {u"c", 1, 0}}, true,
-                  u"c\r\nb\r\na", u"1.00", u"0.00", false},
+                  u"c\r\nb\r\na", u"0.00", u"0.00", true},
         FetchCase{"EqualSpreadsChooseY", {{u"p", 0, 0}, {u"q", 5, 5}}, true, u"q\r\np",
                   u"-5.00", u"-5.00", false},
         FetchCase{"SortOffKeepsPickOrder", {{u"5", 5, 0}, {u"1", 1, 0}, {u"3", 3, 7}}, false,

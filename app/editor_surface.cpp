@@ -1,0 +1,134 @@
+// The editor's status refresh, undo snapshot, abort button, clipboard commands
+// and popup availability.
+
+#include <algorithm>
+
+#include "app/main_form.h"
+#include "base/text.h"
+
+namespace kelvo {
+namespace {
+
+constexpr int kGutterSpare = 10;
+
+// Lines as a line list counts them: an empty last line after a final break is not one.
+int ListedLines(const Memo& memo) {
+  int count = memo.LineCount();
+  if (count > 0 && memo.LineIndex(count - 1) == memo.TextLength()) --count;
+  return count;
+}
+
+int SelectedLines(const Memo& memo) {
+  if (memo.SelEnd() <= memo.SelStart()) return 0;
+  std::u16string selected = memo.SelText();
+  int feeds = static_cast<int>(std::count(selected.begin(), selected.end(), u'\n'));
+  return feeds + (selected.back() == u'\n' ? 0 : 1);
+}
+
+}  // namespace
+
+void TKelvoMainForm::Timer1Timer() {
+  Timer1.SetEnabled(false);
+  int caretRow = Memo1.LineFromChar(Memo1.SelStart()) + 1;
+
+  // Only trailing blank lines are walked, so the tick does not read the text.
+  iLineLast = Memo1.LineCount();
+  while (iLineLast > 0 && IsBlank(Memo1.Line(iLineLast - 1))) --iLineLast;
+  Label1.SetText(u"データ行数 = " + ToU16(iLineLast));
+
+  Color back = static_cast<int>(EntityList.size()) < caretRow ? kLightGrey : kWindowColor;
+  if (Memo1.BackColor() != back) Memo1.SetBackColor(back);
+
+  bool undo = Memo1.CanUndo() || undoFlag;
+  if (SpeedButton4.Enabled() != undo) SpeedButton4.SetEnabled(undo);
+
+  std::u16string selRows = u"selRows : " + ToU16(SelectedLines(Memo1));
+  if (StatusBar1.PanelText(1) != selRows) StatusBar1.SetPanelText(1, selRows);
+  std::u16string row = u"Row : " + ToU16(caretRow) + u" / " + ToU16(iLineLast);
+  if (StatusBar1.PanelText(0) != row) StatusBar1.SetPanelText(0, row);
+
+  GrowGutter();
+  int scroll = Memo1.FirstVisibleLine() - Memo2.FirstVisibleLine();
+  if (scroll != 0) {
+    Memo2.BeginUpdate();
+    Memo2.LineScroll(scroll);
+    Memo2.EndUpdate();
+  }
+  Timer1.SetEnabled(true);
+}
+
+void TKelvoMainForm::GrowGutter() {
+  int editorLines = ListedLines(Memo1);
+  int gutterLines = ListedLines(Memo2);
+  if (editorLines <= gutterLines) return;
+  std::u16string numbers;
+  for (int i = gutterLines + 1; i <= editorLines + kGutterSpare; ++i) {
+    if (i > 1) numbers += u"\r\n";
+    numbers += ToU16(i);
+  }
+  Memo2.BeginUpdate();
+  int firstVisible = Memo2.FirstVisibleLine();
+  int end = Memo2.TextLength();
+  Memo2.SetSel(end, end);
+  Memo2.ReplaceSel(numbers, false);
+  // Appending moves the view to the caret; the gutter stays level with the editor.
+  Memo2.LineScroll(firstVisible - Memo2.FirstVisibleLine());
+  Memo2.EndUpdate();
+}
+
+void TKelvoMainForm::UndoMark(bool take) {
+  if (take) {
+    undoText = Memo1.Text();
+  } else {
+    Memo1.SetText(undoText);
+  }
+  SpeedButton4.SetEnabled(take);
+  undoFlag = take;
+}
+
+void TKelvoMainForm::SpeedButton4Click() {
+  if (Memo1.CanUndo()) {
+    Memo1.Undo();
+  } else {
+    UndoMark(false);
+  }
+}
+
+void TKelvoMainForm::SpeedButton5Click() {
+  runFlag = false;
+  services_.messages.ProcessMessages();
+  SpeedButton5.SetEnabled(false);
+}
+
+void TKelvoMainForm::SpeedButton3Click() { Memo1.SetSel(0, -1); }
+
+void TKelvoMainForm::PopupMenu1Popup() {
+  bool hasText = Memo1.TextLength() > 0;
+  bool hasSelection = Memo1.SelEnd() > Memo1.SelStart();
+  for (MenuItem* item : {&N1, &N4, &N7, &N14}) item->SetEnabled(hasText);
+  for (MenuItem* item : {&N2, &N5, &N8, &N10, &N11, &N15}) item->SetEnabled(hasSelection);
+}
+
+void TKelvoMainForm::N10Click() { Memo1.Cut(); }
+
+void TKelvoMainForm::N11Click() { Memo1.Copy(); }
+
+void TKelvoMainForm::N12Click() {
+  if (Busy()) return;
+  UndoMark(true);
+  Memo1.Paste();
+}
+
+void TKelvoMainForm::N20Click() {
+  if (Busy()) return;
+  UndoMark(true);
+  Memo1.SetText(u"");
+}
+
+void TKelvoMainForm::Edit1KeyPress(char16_t& key) {
+  if (key != u'\r') return;
+  key = 0;
+  Edit2.SetFocus();
+}
+
+}  // namespace kelvo
