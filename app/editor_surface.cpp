@@ -5,18 +5,12 @@
 
 #include "app/main_form.h"
 #include "base/text.h"
+#include "ui/memo_lines.h"
 
 namespace kelvo {
 namespace {
 
 constexpr int kGutterSpare = 10;
-
-// Lines as a line list counts them: an empty last line after a final break is not one.
-int ListedLines(const Memo& memo) {
-  int count = memo.LineCount();
-  if (count > 0 && memo.LineIndex(count - 1) == memo.TextLength()) --count;
-  return count;
-}
 
 int SelectedLines(const Memo& memo) {
   if (memo.SelEnd() <= memo.SelStart()) return 0;
@@ -31,9 +25,7 @@ void TKelvoMainForm::Timer1Timer() {
   Timer1.SetEnabled(false);
   int caretRow = Memo1.LineFromChar(Memo1.SelStart()) + 1;
 
-  // Only trailing blank lines are walked, so the tick does not read the text.
-  iLineLast = Memo1.LineCount();
-  while (iLineLast > 0 && IsBlank(Memo1.Line(iLineLast - 1))) --iLineLast;
+  iLineLast = CountDataLines(Memo1);
   Label1.SetText(u"データ行数 = " + ToU16(iLineLast));
 
   Color back = static_cast<int>(EntityList.size()) < caretRow ? kLightGrey : kWindowColor;
@@ -58,8 +50,8 @@ void TKelvoMainForm::Timer1Timer() {
 }
 
 void TKelvoMainForm::GrowGutter() {
-  int editorLines = ListedLines(Memo1);
-  int gutterLines = ListedLines(Memo2);
+  int editorLines = EditorLineCount(Memo1);
+  int gutterLines = EditorLineCount(Memo2);
   if (editorLines <= gutterLines) return;
   std::u16string numbers;
   for (int i = gutterLines + 1; i <= editorLines + kGutterSpare; ++i) {

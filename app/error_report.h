@@ -10,8 +10,6 @@
 
 namespace kelvo {
 
-inline constexpr char16_t kApplicationTitle[] = u"KelvoEdit";
-
 // The report's text: "." is appended when the last character's code is above that of ".".
 std::u16string ErrorReportText(std::u16string_view message);
 void ShowErrorReport(Messages& messages, std::u16string_view message);

@@ -9,6 +9,7 @@
 #include "app/profile.h"
 #include "base/locale.h"
 #include "cad/cad_platform.h"
+#include "cad/command_view.h"
 #include "cad/kelvo.h"
 #include "ui/widgets.h"
 #include "ui/window.h"
@@ -87,6 +88,10 @@ class TKelvoMainForm {
   void N20Click();  // clear
   void Edit1KeyPress(char16_t& key);
 
+  // Writing back and laying out.
+  void SpeedButton2Click();  // update
+  void Memo1KeyPress(char16_t& key);
+
   // Lifts a dialog above the topmost main window while it is shown; onOk runs
   // for an OK result before the z-order is put back.
   ModalResult ShowModalTopmost(Window& dialog, const std::function<void()>& onOk = {});
@@ -130,6 +135,9 @@ class TKelvoMainForm {
   // A long command is running: other commands do not start from inside it.
   bool Busy() const { return runFlag; }
   void GrowGutter();
+  // Runs a pass over the list as a long command with its progress shown; a
+  // failure ends it with failureMessage.
+  void RunCadPass(const std::function<void(CommandView&)>& pass, std::u16string_view failureMessage);
   void ShowFetchedTexts(std::vector<Kelvo> records);
   void ProposePitch();
 

@@ -9,6 +9,9 @@
 
 namespace kelvo {
 
+// The application title: the caption of message boxes and the first part of the main window's.
+inline constexpr char16_t kApplicationTitle[] = u"KelvoEdit";
+
 enum class ModalResult { None, Ok, Cancel };
 
 enum class MessageStyle {

@@ -1,0 +1,67 @@
+// The commands that write the editor's lines into the drawing.
+
+#include "app/long_command.h"
+#include "app/main_form.h"
+#include "base/error.h"
+#include "base/text.h"
+#include "cad/automation.h"
+#include "cad/connection.h"
+#include "cad/update.h"
+#include "ui/memo_lines.h"
+
+namespace kelvo {
+namespace {
+
+constexpr char16_t kUpdateFailedMessage[] = u"エラーのため、更新を中止しました．";
+constexpr char16_t kLineFeed = 10;
+
+void Regenerate(const ObjectRef& doc) {
+  Arg viewport{Variant(std::int32_t{0})};
+  Call(doc, u"Regen", std::span<Arg>(&viewport, 1));
+}
+
+}  // namespace
+
+void TKelvoMainForm::RunCadPass(const std::function<void(CommandView&)>& pass,
+                                std::u16string_view failureMessage) {
+  {
+    LongCommand run(*this, services_.messages);
+    Label2.SetVisible(true);
+    SpeedButton3.SetVisible(false);
+    CommandView view{Memo1,
+                     Edit1,
+                     Edit2,
+                     services_.locale,
+                     services_.messages,
+                     [this](int item, int of) { Label2.SetText(ToU16(item) + u" / " + ToU16(of)); },
+                     [&run] { return run.Continue(); }};
+    try {
+      pass(view);
+    } catch (const Error&) {
+      services_.messages.ShowMessage(failureMessage, kApplicationTitle, MessageStyle::Plain);
+    }
+  }
+  Label2.SetVisible(false);
+  SpeedButton3.SetVisible(true);
+}
+
+void TKelvoMainForm::SpeedButton2Click() {
+  if (Busy()) return;
+  if (EditorLineCount(Memo1) == 0) return;
+  if (!IsCadRunning(services_.running)) return;
+  ObjectRef app = AttachCadApplication(services_.running);
+  ActivateCadWindow(services_.desktop, app, false);
+  ObjectRef doc = Get(app, u"ActiveDocument").ToObject();
+  RunCadPass([&doc](CommandView& view) { RunUpdatePasses(doc, view); }, kUpdateFailedMessage);
+  ResizeEntityList(CountDataLines(Memo1));
+  Regenerate(doc);
+}
+
+void TKelvoMainForm::Memo1KeyPress(char16_t& key) {
+  if (key != kLineFeed || !services_.desktop.IsCtrlDown()) return;
+  key = 0;
+  SpeedButton2Click();
+  services_.desktop.SetForegroundWindow(services_.window.Handle());
+}
+
+}  // namespace kelvo
