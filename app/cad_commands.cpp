@@ -1,4 +1,4 @@
-// The commands that write the editor's lines into the drawing.
+// The commands that write the editor's lines into the drawing and lay the texts out.
 
 #include "app/long_command.h"
 #include "app/main_form.h"
@@ -6,6 +6,7 @@
 #include "base/text.h"
 #include "cad/automation.h"
 #include "cad/connection.h"
+#include "cad/align.h"
 #include "cad/update.h"
 #include "ui/memo_lines.h"
 
@@ -13,6 +14,7 @@ namespace kelvo {
 namespace {
 
 constexpr char16_t kUpdateFailedMessage[] = u"エラーのため、更新を中止しました．";
+constexpr char16_t kAlignFailedMessage[] = u"エラーのため、更新処理を中止しました．";
 constexpr char16_t kLineFeed = 10;
 
 void Regenerate(const ObjectRef& doc) {
@@ -55,6 +57,24 @@ void TKelvoMainForm::SpeedButton2Click() {
   RunCadPass([&doc](CommandView& view) { RunUpdatePasses(doc, view); }, kUpdateFailedMessage);
   ResizeEntityList(CountDataLines(Memo1));
   Regenerate(doc);
+}
+
+void TKelvoMainForm::SpeedButton6Click() {
+  if (Busy()) return;
+  if (!IsCadRunning(services_.running)) return;
+  ObjectRef app = AttachCadApplication(services_.running);
+  ActivateCadWindow(services_.desktop, app, true);
+  ObjectRef doc = Get(app, u"ActiveDocument").ToObject();
+  RunCadPass([&doc](CommandView& view) { RunAlignPass(doc, view); }, kAlignFailedMessage);
+}
+
+void TKelvoMainForm::Edit2KeyPress(char16_t& key) {
+  if (key != u'\r') return;
+  key = 0;
+  if (!SpeedButton6.Enabled()) return;
+  SpeedButton6Click();
+  Edit2.SetFocus();
+  services_.desktop.SetForegroundWindow(services_.window.Handle());
 }
 
 void TKelvoMainForm::Memo1KeyPress(char16_t& key) {

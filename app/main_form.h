@@ -91,6 +91,8 @@ class TKelvoMainForm {
   // Writing back and laying out.
   void SpeedButton2Click();  // update
   void Memo1KeyPress(char16_t& key);
+  void SpeedButton6Click();  // align
+  void Edit2KeyPress(char16_t& key);
 
   // Lifts a dialog above the topmost main window while it is shown; onOk runs
   // for an OK result before the z-order is put back.

@@ -273,6 +273,12 @@ void MainWindow::OnCommand(int id) {
     case kIdSpeedButton1:
       Run([this] { form_->SpeedButton1Click(); });
       break;
+    case kIdSpeedButton2:
+      Run([this] { form_->SpeedButton2Click(); });
+      break;
+    case kIdSpeedButton6:
+      Run([this] { form_->SpeedButton6Click(); });
+      break;
     case kIdSpeedButton7:
       Run([this] { form_->SpeedButton7Click(); });
       break;
@@ -365,6 +371,9 @@ LRESULT CALLBACK MainWindow::EditorProc(HWND window, UINT message, WPARAM wp, LP
     case WM_CONTEXTMENU:
       self->ShowPopupMenu({static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))});
       return 0;
+    case WM_CHAR:
+      if (!self->KeyPress(kIdMemo1, wp)) return 0;
+      break;
     case WM_NCDESTROY:
       RemoveWindowSubclass(window, EditorProc, kEditorSubclass);
       break;
@@ -410,6 +419,8 @@ bool MainWindow::KeyPress(int control, WPARAM& key) {
   if (key > 0xFFFF) return true;
   char16_t typed = static_cast<char16_t>(key);
   if (control == kIdEdit1) Run([&] { form_->Edit1KeyPress(typed); });
+  if (control == kIdEdit2) Run([&] { form_->Edit2KeyPress(typed); });
+  if (control == kIdMemo1) Run([&] { form_->Memo1KeyPress(typed); });
   key = typed;
   return typed != 0;
 }
