@@ -161,9 +161,10 @@ void MainWindow::CreateControls() {
         className = L"EDIT";
         parent = panel_;
         exStyle = WS_EX_CLIENTEDGE;
-        style |= ES_MULTILINE | ES_NOHIDESEL;
-        style |= c.id == kIdMemo1 ? (ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP)
-                                  : (ES_READONLY | ES_RIGHT);
+        // Without automatic scrolling a multi-line edit refuses text that does
+        // not fit in its window, and the gutter must take any number of lines.
+        style |= ES_MULTILINE | ES_NOHIDESEL | ES_AUTOVSCROLL | ES_AUTOHSCROLL;
+        style |= c.id == kIdMemo1 ? (WS_VSCROLL | WS_HSCROLL | WS_TABSTOP) : (ES_READONLY | ES_RIGHT);
         break;
       case ControlKind::StatusBar:
         className = STATUSCLASSNAMEW;

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include <vector>
 
 namespace kelvo {
@@ -26,12 +28,22 @@ COLORREF ToColorRef(Color color) {
 void Win32Label::SetText(std::u16string_view text) {
   // The tick writes the label every time; an unchanged text is not repainted.
   if (WindowText(window_) == text) return;
+  HWND parent = GetParent(window_);
+  RECT old;
+  GetWindowRect(window_, &old);
+  MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&old), 2);
   SetWindowText16(window_, text);
-  // A transparent label repaints its parent's background under the old text.
-  RECT r;
-  GetWindowRect(window_, &r);
-  MapWindowPoints(HWND_DESKTOP, GetParent(window_), reinterpret_cast<POINT*>(&r), 2);
-  InvalidateRect(GetParent(window_), &r, TRUE);
+  // Labels size themselves to their text.
+  HDC dc = GetDC(window_);
+  HGDIOBJ font = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(window_, WM_GETFONT, 0, 0)));
+  std::u16string copy(text);
+  SIZE size{};
+  GetTextExtentPoint32W(dc, Wide(copy), static_cast<int>(copy.size()), &size);
+  SelectObject(dc, font);
+  ReleaseDC(window_, dc);
+  SetWindowPos(window_, nullptr, 0, 0, size.cx + 2, std::max<LONG>(size.cy, old.bottom - old.top),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(parent, &old, TRUE);
 }
 
 bool Win32CheckBox::Checked() const {

@@ -220,7 +220,9 @@ TEST(AlignTest, AFailingCallLeavesNoUntrackedText) {
     bool beforeTheRun = call.member == u"HWND" || call.member == u"ActiveDocument";
     for (const auto& m : f.h.messages.shown) {
       EXPECT_EQ(m.style, beforeTheRun ? MessageStyle::Error : MessageStyle::Plain) << where;
-      if (!beforeTheRun) EXPECT_EQ(m.text, kFailed) << where;
+      if (!beforeTheRun) {
+        EXPECT_EQ(m.text, kFailed) << where;
+      }
     }
     std::set<std::int64_t> tracked;
     for (const Kelvo& k : EntityList) tracked.insert(k.objId);

@@ -33,7 +33,9 @@ TEST_F(ConnectionTest, EscapeCancelsTheCadCommandOnlyWhenAskedAndInFront) {
     d.foregroundFollows = c.comesForward;
     ActivateCadWindow(d, app, c.cancel);
     EXPECT_EQ(d.escapes, c.escapes);
-    if (c.escapes == 1) EXPECT_EQ(d.calls.back(), "Sleep(5)");
+    if (c.escapes == 1) {
+      EXPECT_EQ(d.calls.back(), "Sleep(5)");
+    }
   }
 }
 

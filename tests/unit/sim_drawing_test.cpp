@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 
 #include "base/error.h"
@@ -216,6 +217,73 @@ TEST_F(SimPickTest, SetDeletedWhileThePersonPicksRaisesInsteadOfDangling) {
   });
   EXPECT_THROW(d.SelectOnScreen(set, texts), Error);
   EXPECT_EQ(d.SelectionSetCount(), 0u);
+}
+
+TEST_F(SimPickTest, ChangeCountGrowsWithEveryChangeAndOnlyThen) {
+  std::int64_t right = d.AddText(u"R", 0, 30, 2);
+  struct Case {
+    const char* what;
+    std::function<void()> act;
+    bool changes;
+  } cases[] = {
+      {"add text", [&] { d.AddText(u"x", 1, 1); }, true},
+      {"add line", [&] { d.AddLine(0, 0, 1, 1); }, true},
+      {"copy", [&] { d.Copy(t1); }, true},
+      {"set text", [&] { d.SetText(t1, u"uno"); }, true},
+      {"set alignment", [&] { d.SetAlignment(t1, 1); }, true},
+      {"set insertion point",
+       [&] {
+         d.SetInsertionPoint(t2, {1, 2, 0});
+       },
+       true},
+      {"set alignment point",
+       [&] {
+         d.SetAlignmentPoint(right, {3, 4, 0});
+       },
+       true},
+      {"erase", [&] { d.Erase(d.AddText(u"gone", 0, 0)); }, true},
+      {"add set", [&] { d.AddSelectionSet(u"other"); }, true},
+      {"pick",
+       [&] {
+         d.QueuePicks({t2});
+         d.SelectOnScreen(set, texts);
+       },
+       true},
+      {"clear set", [&] { d.ClearSelectionSet(set); }, true},
+      {"delete set", [&] { d.DeleteSelectionSet(d.AddSelectionSet(u"tmp")); }, true},
+      {"reads",
+       [&] {
+         d.LiveEntities();
+         d.Find(t1);
+         d.SelectionSetNames();
+       },
+       false},
+      {"update and regen",
+       [&] {
+         d.Update(t1);
+         d.Regen();
+       },
+       false},
+      {"call log and escape",
+       [&] {
+         d.BeginCall(ObjectKind::Text, u"Handle", CallKind::Put);
+         d.RecordEscape();
+       },
+       false},
+      {"refused set text", [&] { EXPECT_THROW(d.SetText(line, u"no"), Error); }, false},
+      {"refused alignment point", [&] { EXPECT_THROW(d.SetAlignmentPoint(t2, {}), Error); }, false},
+      {"cancelled pick",
+       [&] {
+         d.QueueCancel();
+         EXPECT_THROW(d.SelectOnScreen(set, texts), Error);
+       },
+       false},
+  };
+  for (const auto& c : cases) {
+    const std::uint64_t before = d.ChangeCount();
+    c.act();
+    EXPECT_EQ(d.ChangeCount() > before, c.changes) << c.what;
+  }
 }
 
 TEST(SimFilterTest, UnderstoodFiltersAndRefusedOnes) {

@@ -1,0 +1,53 @@
+// The real main window built by the shell, driven through its form.
+
+#include <gtest/gtest.h>
+
+#include "app/main_layout.h"
+#include "app/main_window_win.h"
+#include "cad/connection.h"
+#include "support/fakes.h"
+#include "ui/modal_window_win.h"
+
+namespace kelvo {
+namespace {
+
+struct RealMainWindow {
+  RealMainWindow() {
+    main.Create(MainFormServices{main, dialog, messages, desktop, running, filter, profile, locale});
+    dialog.Create(main.hwnd(), main.font());
+  }
+  ~RealMainWindow() { EntityList.clear(); }
+  HWND Control(int id) const {
+    if (id == kIdMemo1 || id == kIdMemo2) return GetDlgItem(GetDlgItem(main.hwnd(), kIdPanel1), id);
+    return GetDlgItem(main.hwnd(), id);
+  }
+
+  struct NoCad : RunningObjects {
+    bool IsRunning(std::u16string_view) override { return false; }
+    ObjectRef Attach(std::u16string_view) override { return nullptr; }
+  } running;
+  Win32Messages messages;
+  test::FakeDesktop desktop;
+  test::FakeMessageFilterHost filter;
+  test::MemoryProfile profile;
+  test::TestLocale locale;
+  MainWindow main{GetModuleHandleW(nullptr), messages};
+  ModalWindow dialog{GetModuleHandleW(nullptr), L"TTargetCADForm", u"ターゲット CAD", 315, 307};
+};
+
+TEST(MainWindowWinTest, TickGrowsTheGutterAndFollowsTheEditor) {
+  RealMainWindow w;
+  std::u16string text;
+  for (int i = 0; i < 200; ++i) text += u"line\r\n";
+  w.main.form().Memo1.SetText(text);
+  w.main.form().Timer1Timer();
+  EXPECT_EQ(SendMessageW(w.Control(kIdMemo2), EM_GETLINECOUNT, 0, 0), 210);
+  EXPECT_EQ(w.main.form().Label1.Text(), u"データ行数 = 200");
+  SendMessageW(w.Control(kIdMemo1), EM_LINESCROLL, 0, 57);
+  w.main.form().Timer1Timer();
+  EXPECT_EQ(SendMessageW(w.Control(kIdMemo2), EM_GETFIRSTVISIBLELINE, 0, 0),
+            SendMessageW(w.Control(kIdMemo1), EM_GETFIRSTVISIBLELINE, 0, 0));
+}
+
+}  // namespace
+}  // namespace kelvo
