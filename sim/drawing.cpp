@@ -53,6 +53,7 @@ std::int64_t Drawing::AddEntity(Entity entity) {
   entity.handle = Hex(kFirstHandle + n);
   entity.erased = false;
   entities_.push_back(std::move(entity));
+  ++changeCount_;
   return entities_.back().id;
 }
 
@@ -117,6 +118,7 @@ void Drawing::SetText(std::int64_t id, std::u16string text) {
   Entity& e = LiveText(id, u"TextString");
   e.text = std::move(text);
   Settle(e);
+  ++changeCount_;
 }
 
 void Drawing::SetAlignment(std::int64_t id, std::int32_t alignment) {
@@ -125,6 +127,7 @@ void Drawing::SetAlignment(std::int64_t id, std::int32_t alignment) {
   e.alignment = alignment;
   // The insertion point stays exactly as it was; only the anchor moves.
   e.alignmentPoint = alignment == 0 ? Point{} : AnchorFromInsertion(e.insertion, alignment, e.text);
+  ++changeCount_;
 }
 
 void Drawing::SetInsertionPoint(std::int64_t id, const Point& point) {
@@ -132,6 +135,7 @@ void Drawing::SetInsertionPoint(std::int64_t id, const Point& point) {
   CheckPoint(point, u"InsertionPoint");
   e.insertion = point;
   Settle(e);
+  ++changeCount_;
 }
 
 void Drawing::SetAlignmentPoint(std::int64_t id, const Point& point) {
@@ -142,6 +146,7 @@ void Drawing::SetAlignmentPoint(std::int64_t id, const Point& point) {
   }
   e.alignmentPoint = point;
   Settle(e);
+  ++changeCount_;
 }
 
 std::int64_t Drawing::Copy(std::int64_t id) {
@@ -151,6 +156,7 @@ std::int64_t Drawing::Copy(std::int64_t id) {
 void Drawing::Erase(std::int64_t id) {
   Live(id, u"Delete");
   entities_[static_cast<std::size_t>(id - firstObjectId_)].erased = true;
+  ++changeCount_;
 }
 
 void Drawing::Update(std::int64_t id) {
@@ -166,6 +172,7 @@ std::int64_t Drawing::AddSelectionSet(std::u16string name) {
     }
   }
   sets_.push_back({nextSetKey_++, std::move(name), {}});
+  ++changeCount_;
   return sets_.back().key;
 }
 
@@ -200,11 +207,13 @@ std::vector<std::u16string> Drawing::SelectionSetNames() const {
 
 void Drawing::ClearSelectionSet(std::int64_t key) {
   MutableSet(key, u"Clear").ids.clear();
+  ++changeCount_;
 }
 
 void Drawing::DeleteSelectionSet(std::int64_t key) {
   LiveSelectionSet(key, u"Delete");
   std::erase_if(sets_, [key](const SelectionSet& s) { return s.key == key; });
+  ++changeCount_;
 }
 
 void Drawing::SelectOnScreen(std::int64_t key, const SelectionFilter& filter) {
@@ -227,6 +236,7 @@ void Drawing::SelectOnScreen(std::int64_t key, const SelectionFilter& filter) {
     if (std::find(set.ids.begin(), set.ids.end(), id) != set.ids.end()) continue;
     set.ids.push_back(id);
   }
+  ++changeCount_;
 }
 
 void Drawing::QueuePicks(std::vector<std::int64_t> ids) {

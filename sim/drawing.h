@@ -112,6 +112,9 @@ class Drawing {
   int EscapeCount() const { return escapeCount_; }
   int RegenCount() const { return regenCount_; }
   int UpdateCount() const { return updateCount_; }
+  // Grows with every change to the entities or the selection sets, so a view
+  // redraws only when there is something new to show.
+  std::uint64_t ChangeCount() const { return changeCount_; }
 
  private:
   Entity& LiveText(std::int64_t id, std::u16string_view member);
@@ -131,6 +134,7 @@ class Drawing {
   int escapeCount_ = 0;
   int regenCount_ = 0;
   int updateCount_ = 0;
+  std::uint64_t changeCount_ = 0;
 };
 
 }  // namespace kelvo::sim
