@@ -21,11 +21,26 @@ int SelectedLines(const Memo& memo) {
 
 }  // namespace
 
+void TKelvoMainForm::RefreshTextFacts() {
+  std::uint64_t revision = Memo1.Revision();
+  int selStart = Memo1.SelStart();
+  if (revision != editorFacts_.revision) {
+    editorFacts_.dataLines = CountDataLines(Memo1);
+    editorFacts_.listedLines = EditorLineCount(Memo1);
+  }
+  if (revision != editorFacts_.revision || selStart != editorFacts_.selStart) {
+    editorFacts_.caretRow = Memo1.LineFromChar(selStart) + 1;
+  }
+  editorFacts_.revision = revision;
+  editorFacts_.selStart = selStart;
+}
+
 void TKelvoMainForm::Timer1Timer() {
   Timer1.SetEnabled(false);
-  int caretRow = Memo1.LineFromChar(Memo1.SelStart()) + 1;
+  RefreshTextFacts();
+  int caretRow = editorFacts_.caretRow;
 
-  iLineLast = CountDataLines(Memo1);
+  iLineLast = editorFacts_.dataLines;
   Label1.SetText(u"データ行数 = " + ToU16(iLineLast));
 
   Color back = static_cast<int>(EntityList.size()) < caretRow ? kLightGrey : kWindowColor;
@@ -50,20 +65,24 @@ void TKelvoMainForm::Timer1Timer() {
 }
 
 void TKelvoMainForm::GrowGutter() {
-  int editorLines = EditorLineCount(Memo1);
-  int gutterLines = EditorLineCount(Memo2);
-  if (editorLines <= gutterLines) return;
+  if (Memo2.Revision() != gutterRevision_) {
+    gutterLines_ = EditorLineCount(Memo2);
+    gutterRevision_ = Memo2.Revision();
+  }
+  if (editorFacts_.listedLines > gutterLines_) FillGutter(editorFacts_.listedLines + kGutterSpare);
+}
+
+void TKelvoMainForm::FillGutter(int lines) {
   std::u16string numbers;
-  for (int i = gutterLines + 1; i <= editorLines + kGutterSpare; ++i) {
+  for (int i = 1; i <= lines; ++i) {
     if (i > 1) numbers += u"\r\n";
     numbers += ToU16(i);
   }
+  // The gutter holds nothing but its numbers, so it is written whole: the
+  // edit control takes a new text far faster than it appends a long one.
   Memo2.BeginUpdate();
   int firstVisible = Memo2.FirstVisibleLine();
-  int end = Memo2.TextLength();
-  Memo2.SetSel(end, end);
-  Memo2.ReplaceSel(numbers, false);
-  // Appending moves the view to the caret; the gutter stays level with the editor.
+  Memo2.SetText(numbers);
   Memo2.LineScroll(firstVisible - Memo2.FirstVisibleLine());
   Memo2.EndUpdate();
 }

@@ -17,15 +17,6 @@ constexpr char16_t kZeroPitchMessage[] =
     u"dX, dY が 0 です．\rdX, dY の値を設定するか、[取得]で複数の TEXT を選択してください．";
 constexpr int kInitialGutterLines = 99;
 
-std::u16string NumberLines(int first, int last) {
-  std::u16string text;
-  for (int i = first; i <= last; ++i) {
-    if (i > first) text += u"\r\n";
-    text += ToU16(i);
-  }
-  return text;
-}
-
 std::u16string JoinLines(const std::vector<Kelvo>& records) {
   std::u16string text;
   for (std::size_t i = 0; i < records.size(); ++i) {
@@ -76,9 +67,7 @@ void TKelvoMainForm::FormCreate() {
   Label2.SetVisible(false);
   Memo1.SetText(u"");
   ReadSettings(services_.profile, services_.window, CheckBox1);
-  Memo2.BeginUpdate();
-  Memo2.SetText(NumberLines(1, kInitialGutterLines));
-  Memo2.EndUpdate();
+  FillGutter(kInitialGutterLines);
   services_.messageFilter.Install();
 }
 

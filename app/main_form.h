@@ -136,7 +136,19 @@ class TKelvoMainForm {
   friend class LongCommand;
   // A long command is running: other commands do not start from inside it.
   bool Busy() const { return runFlag; }
+  // What the tick derives from the editor's text, kept until the text or the
+  // caret moves: on a long text the edit control walks its lines to answer.
+  struct TextFacts {
+    std::uint64_t revision = ~std::uint64_t{0};
+    int selStart = -1;
+    int caretRow = 1;
+    int dataLines = 0;
+    int listedLines = 0;
+  };
+  void RefreshTextFacts();
   void GrowGutter();
+  // The gutter's numbers 1 to lines, as one update.
+  void FillGutter(int lines);
   // Runs a pass over the list as a long command with its progress shown; a
   // failure ends it with failureMessage.
   void RunCadPass(const std::function<void(CommandView&)>& pass, std::u16string_view failureMessage);
@@ -144,6 +156,9 @@ class TKelvoMainForm {
   void ProposePitch();
 
   MainFormServices services_;
+  TextFacts editorFacts_;
+  std::uint64_t gutterRevision_ = ~std::uint64_t{0};
+  int gutterLines_ = 0;
 };
 
 }  // namespace kelvo

@@ -7,6 +7,7 @@
 #include "app/main_layout.h"
 #include "app/popup_layout.h"
 #include "ui/speed_button_win.h"
+#include "ui/subclass_win.h"
 
 namespace kelvo {
 namespace {
@@ -17,9 +18,6 @@ constexpr DWORD kMainStyle =
 constexpr DWORD kMainExStyle = WS_EX_TOPMOST | WS_EX_APPWINDOW;
 constexpr UINT_PTR kTimerId = 1;
 constexpr UINT kTimerInterval = 200;
-constexpr UINT_PTR kEditorSubclass = 1;
-constexpr UINT_PTR kGutterSubclass = 2;
-constexpr UINT_PTR kFieldSubclass = 3;
 constexpr COLORREF kGutterText = RGB(255, 255, 255);
 constexpr COLORREF kGutterBack = RGB(192, 192, 192);
 
@@ -187,14 +185,12 @@ void MainWindow::CreateControls() {
     if (c.kind == ControlKind::Edit) ImmAssociateContextEx(control, nullptr, 0);
   }
   HWND editor = controls_[kIdMemo1];
-  // The editor holds texts of any size, not the control's default 30,000 characters.
-  SendMessageW(editor, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
-  SetWindowSubclass(editor, EditorProc, kEditorSubclass, reinterpret_cast<DWORD_PTR>(this));
-  SetWindowSubclass(controls_[kIdMemo2], GutterProc, kGutterSubclass,
-                    reinterpret_cast<DWORD_PTR>(this));
-  for (int id : {kIdEdit1, kIdEdit2}) {
-    SetWindowSubclass(controls_[id], FieldProc, kFieldSubclass, reinterpret_cast<DWORD_PTR>(this));
-  }
+  // The editor holds texts of any size, not the control's default 30,000
+  // characters, and the gutter numbers every line of them.
+  for (int id : {kIdMemo1, kIdMemo2}) SendMessageW(controls_[id], EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
+  Subclass(editor, EditorProc, this);
+  Subclass(controls_[kIdMemo2], GutterProc, this);
+  for (int id : {kIdEdit1, kIdEdit2}) Subclass(controls_[id], FieldProc, this);
   int parts[] = {Scale(kStatusPanelWidth), Scale(2 * kStatusPanelWidth)};
   SendMessageW(controls_[kIdStatusBar1], SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
 }
@@ -365,9 +361,8 @@ LRESULT CALLBACK MainWindow::PanelProc(HWND window, UINT message, WPARAM wp, LPA
   }
 }
 
-LRESULT CALLBACK MainWindow::EditorProc(HWND window, UINT message, WPARAM wp, LPARAM lp, UINT_PTR,
-                                        DWORD_PTR data) {
-  auto* self = reinterpret_cast<MainWindow*>(data);
+LRESULT CALLBACK MainWindow::EditorProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
+  auto* self = static_cast<MainWindow*>(SubclassOwner(window));
   switch (message) {
     case WM_CONTEXTMENU:
       self->ShowPopupMenu({static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))});
@@ -375,18 +370,14 @@ LRESULT CALLBACK MainWindow::EditorProc(HWND window, UINT message, WPARAM wp, LP
     case WM_CHAR:
       if (!self->KeyPress(kIdMemo1, wp)) return 0;
       break;
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(window, EditorProc, kEditorSubclass);
-      break;
     default:
       break;
   }
-  return DefSubclassProc(window, message, wp, lp);
+  return CallOriginal(window, message, wp, lp);
 }
 
-LRESULT CALLBACK MainWindow::GutterProc(HWND window, UINT message, WPARAM wp, LPARAM lp, UINT_PTR,
-                                        DWORD_PTR data) {
-  auto* self = reinterpret_cast<MainWindow*>(data);
+LRESULT CALLBACK MainWindow::GutterProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
+  auto* self = static_cast<MainWindow*>(SubclassOwner(window));
   switch (message) {
     case WM_MOUSEACTIVATE:
       return MA_NOACTIVATEANDEAT;
@@ -396,24 +387,19 @@ LRESULT CALLBACK MainWindow::GutterProc(HWND window, UINT message, WPARAM wp, LP
     case WM_SETCURSOR:
       SetCursor(LoadCursorW(nullptr, IDC_ARROW));
       return TRUE;
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(window, GutterProc, kGutterSubclass);
-      break;
     default:
       if ((message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || message == WM_CONTEXTMENU) {
         return 0;
       }
       break;
   }
-  return DefSubclassProc(window, message, wp, lp);
+  return CallOriginal(window, message, wp, lp);
 }
 
-LRESULT CALLBACK MainWindow::FieldProc(HWND window, UINT message, WPARAM wp, LPARAM lp, UINT_PTR,
-                                       DWORD_PTR data) {
-  auto* self = reinterpret_cast<MainWindow*>(data);
+LRESULT CALLBACK MainWindow::FieldProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
+  auto* self = static_cast<MainWindow*>(SubclassOwner(window));
   if (message == WM_CHAR && !self->KeyPress(GetDlgCtrlID(window), wp)) return 0;
-  if (message == WM_NCDESTROY) RemoveWindowSubclass(window, FieldProc, kFieldSubclass);
-  return DefSubclassProc(window, message, wp, lp);
+  return CallOriginal(window, message, wp, lp);
 }
 
 bool MainWindow::KeyPress(int control, WPARAM& key) {
@@ -432,6 +418,10 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wp, LPARAM lp) {
       if (wp == kTimerId) Run([this] { form_->Timer1Timer(); });
       return 0;
     case WM_COMMAND:
+      if (HIWORD(wp) == EN_CHANGE && memo1_ && reinterpret_cast<HWND>(lp) == controls_[kIdMemo1]) {
+        memo1_->NoteUserChange();
+        return 0;
+      }
       if (lp != 0 && HIWORD(wp) != BN_CLICKED) break;
       OnCommand(LOWORD(wp));
       return 0;

@@ -41,12 +41,9 @@ class MainWindow : public Window {
  private:
   static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wp, LPARAM lp);
   static LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
-  static LRESULT CALLBACK EditorProc(HWND window, UINT message, WPARAM wp, LPARAM lp,
-                                     UINT_PTR id, DWORD_PTR data);
-  static LRESULT CALLBACK GutterProc(HWND window, UINT message, WPARAM wp, LPARAM lp,
-                                     UINT_PTR id, DWORD_PTR data);
-  static LRESULT CALLBACK FieldProc(HWND window, UINT message, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                    DWORD_PTR data);
+  static LRESULT CALLBACK EditorProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
+  static LRESULT CALLBACK GutterProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
+  static LRESULT CALLBACK FieldProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
   // A typed character in a control; false when the handler swallowed it.
   bool KeyPress(int control, WPARAM& key);
   LRESULT Handle(UINT message, WPARAM wp, LPARAM lp);

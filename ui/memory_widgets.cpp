@@ -103,6 +103,7 @@ void MemoryMemo::EndUpdate() {
 }
 
 void MemoryMemo::Reindex() {
+  ++revision_;
   lineStarts_.assign(1, 0);
   for (std::size_t i = 0; i + 1 < text_.size(); ++i) {
     if (text_[i] == u'\r' && text_[i + 1] == u'\n') lineStarts_.push_back(static_cast<int>(i + 2));

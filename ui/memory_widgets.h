@@ -105,6 +105,7 @@ class MemoryMemo : public MemoryControl<Memo> {
     backColor_ = color;
     ++colorWrites;
   }
+  std::uint64_t Revision() const override { return revision_; }
 
   // What a user's typing does: replaces the selection, undoable.
   void Type(std::u16string_view text) { ReplaceSel(text, true); }
@@ -126,6 +127,7 @@ class MemoryMemo : public MemoryControl<Memo> {
   int updateDepth_ = 0;
   Color backColor_ = kWindowColor;
   bool canUndo_ = false;
+  std::uint64_t revision_ = 0;
   std::u16string undoText_;
   int undoSelStart_ = 0;
   int undoSelEnd_ = 0;

@@ -88,6 +88,9 @@ class Memo : public Control {
   virtual void EndUpdate() = 0;
   virtual Color BackColor() const = 0;
   virtual void SetBackColor(Color color) = 0;
+  // A number that changes whenever the text changes, by program or by the
+  // user; what is derived from the text can be kept until it moves.
+  virtual std::uint64_t Revision() const = 0;
 };
 
 class StatusBar : public Control {

@@ -69,6 +69,7 @@ Win32Memo::~Win32Memo() {
 }
 
 void Win32Memo::SetText(std::u16string_view text) {
+  ++revision_;
   SetWindowText16(window_, text);
   SendMessageW(window_, EM_EMPTYUNDOBUFFER, 0, 0);
 }
@@ -128,16 +129,28 @@ std::u16string Win32Memo::SelText() const {
 }
 
 void Win32Memo::ReplaceSel(std::u16string_view text, bool canUndo) {
+  ++revision_;
   std::u16string copy(text);
   SendMessageW(window_, EM_REPLACESEL, canUndo ? TRUE : FALSE, reinterpret_cast<LPARAM>(copy.c_str()));
   if (!canUndo) SendMessageW(window_, EM_EMPTYUNDOBUFFER, 0, 0);
 }
 
 bool Win32Memo::CanUndo() const { return SendMessageW(window_, EM_CANUNDO, 0, 0) != 0; }
-void Win32Memo::Undo() { SendMessageW(window_, EM_UNDO, 0, 0); }
-void Win32Memo::Cut() { SendMessageW(window_, WM_CUT, 0, 0); }
+// A multi-line edit does not report changes made by messages, so these count
+// themselves.
+void Win32Memo::Undo() {
+  ++revision_;
+  SendMessageW(window_, EM_UNDO, 0, 0);
+}
+void Win32Memo::Cut() {
+  ++revision_;
+  SendMessageW(window_, WM_CUT, 0, 0);
+}
 void Win32Memo::Copy() { SendMessageW(window_, WM_COPY, 0, 0); }
-void Win32Memo::Paste() { SendMessageW(window_, WM_PASTE, 0, 0); }
+void Win32Memo::Paste() {
+  ++revision_;
+  SendMessageW(window_, WM_PASTE, 0, 0);
+}
 
 int Win32Memo::FirstVisibleLine() const {
   return static_cast<int>(SendMessageW(window_, EM_GETFIRSTVISIBLELINE, 0, 0));

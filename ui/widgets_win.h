@@ -93,10 +93,14 @@ class Win32Memo : public Win32Control<Memo> {
   void EndUpdate() override;
   Color BackColor() const override { return backColor_; }
   void SetBackColor(Color color) override;
+  std::uint64_t Revision() const override { return revision_; }
+  // The user changed the text (EN_CHANGE reached the parent).
+  void NoteUserChange() { ++revision_; }
   // The brush the parent paints the background with.
   HBRUSH BackBrush() const { return brush_; }
 
  private:
+  std::uint64_t revision_ = 0;
   int updateDepth_ = 0;
   Color backColor_ = kWindowColor;
   HBRUSH brush_ = nullptr;

@@ -43,13 +43,17 @@ std::wstring BuildFolder() {
 }
 
 std::wstring NewTestFolder() {
-  static int counter = 0;
+  // Process ids come round again under Wine, so a name is only taken when
+  // the folder did not exist: no test starts with another run's settings.
+  static unsigned counter = 0;
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
-  std::wstring folder = std::wstring(temp) + L"kelvo-e2e-" + std::to_wstring(GetCurrentProcessId()) +
-                        L"-" + std::to_wstring(++counter);
-  CreateDirectoryW(folder.c_str(), nullptr);
-  return folder;
+  for (;;) {
+    std::wstring folder = std::wstring(temp) + L"kelvo-e2e-" + std::to_wstring(GetTickCount64()) +
+                          L"-" + std::to_wstring(++counter);
+    if (CreateDirectoryW(folder.c_str(), nullptr)) return folder;
+    if (GetLastError() != ERROR_ALREADY_EXISTS) throw Error(u"cannot create a test folder");
+  }
 }
 
 Process::Process(const std::wstring& exe, const std::wstring& arguments, const std::wstring& folder) {
@@ -100,6 +104,12 @@ SimCad::SimCad(bool sample)
     }
   }, 30s);
   if (!up) throw Error(u"simcad.exe did not come up");
+}
+
+SimCad::~SimCad() {
+  app_.reset();
+  for (HWND w : TopWindows(process_.id(), L"KelvoSimCad")) PostMessageW(w, WM_CLOSE, 0, 0);
+  process_.Wait(10s);
 }
 
 std::int64_t SimCad::AddText(std::u16string_view text, double x, double y, int alignment) {

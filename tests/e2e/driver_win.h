@@ -46,6 +46,10 @@ class Process {
 class SimCad {
  public:
   explicit SimCad(bool sample = false);
+  // Closes the window, so that the running object is revoked before the next test.
+  ~SimCad();
+  SimCad(const SimCad&) = delete;
+  SimCad& operator=(const SimCad&) = delete;
   ObjectRef app() const { return app_; }
   std::int64_t AddText(std::u16string_view text, double x, double y, int alignment = 0);
   void QueuePicks(const std::vector<std::int64_t>& ids);

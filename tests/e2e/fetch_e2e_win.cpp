@@ -34,7 +34,7 @@ TEST_F(E2eTest, OneTextGivesTheZeroPitchMessage) {
   kelvo.Click(kIdSpeedButton1);
   auto box = kelvo.WaitForMessageBox();
   ASSERT_TRUE(box.has_value());
-  EXPECT_EQ(box->text.substr(0, 11), u"dX, dY が 0 です．");
+  EXPECT_EQ(box->text.rfind(u"dX, dY が 0 です．", 0), 0u) << box->text.size();
   kelvo.Dismiss(*box);
   EXPECT_TRUE(WaitFor([&] { return kelvo.Text(kIdMemo1) == u"会議室"; }));
   EXPECT_TRUE(WaitFor([&] { return kelvo.Enabled(kIdSpeedButton2); }));
@@ -42,12 +42,8 @@ TEST_F(E2eTest, OneTextGivesTheZeroPitchMessage) {
 }
 
 TEST_F(E2eTest, CadNotRunningIsSilent) {
-  {
-    // Registers the ProgID, then goes away cleanly.
-    SimCad cad;
-    for (HWND w : TopWindows(cad.process().id(), L"KelvoSimCad")) PostMessageW(w, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(cad.process().Wait(10s).has_value());
-  }
+  // Registers the ProgID, then goes away cleanly.
+  std::make_unique<SimCad>().reset();
   Kelvo kelvo;
   kelvo.Start();
   kelvo.SetText(kIdMemo1, u"kept");
