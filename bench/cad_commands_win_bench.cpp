@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -47,32 +48,122 @@ double Seconds(const std::function<void()>& work) {
   return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
+double Median(std::vector<double> samples) {
+  std::sort(samples.begin(), samples.end());
+  return samples[samples.size() / 2];
+}
+
 struct Bench {
   ObjectRef app;
   ObjectRef doc;
+  ObjectRef entity;      // a text to time single calls on
   double roundTrip = 0;  // seconds, median of a trivial property read
+  // Each kind of call the commands made, as the log names it, and how often.
+  std::map<std::u16string, std::size_t> callsMade;
 
   std::size_t CallCount() {
     std::u16string log = Get(app, u"SimCallLog").ToString();
+    std::size_t start = 0;
+    for (std::size_t end; (end = log.find(u'\n', start)) != std::u16string::npos; start = end + 1) {
+      ++callsMade[log.substr(start, end - start)];
+    }
     return static_cast<std::size_t>(std::count(log.begin(), log.end(), u'\n'));
   }
+
+  // The median time of one call of each kind made, alone: what the calls
+  // cost at the least, objects returned and arguments passed included.
+  double Floor(const std::map<std::u16string, std::size_t>& calls) {
+    double floor = 0;
+    for (const auto& [kind, count] : calls) floor += static_cast<double>(count) * MedianOf(kind);
+    return floor;
+  }
+
+  double MedianOf(const std::u16string& kind) {
+    auto cached = medians_.find(kind);
+    if (cached != medians_.end()) return cached->second;
+    std::size_t dot = kind.find(u'.');
+    std::size_t space = kind.find(u' ');
+    std::u16string object = kind.substr(0, dot);
+    std::u16string member = kind.substr(dot + 1, space == std::u16string::npos ? space : space - dot - 1);
+    bool put = space != std::u16string::npos;
+    std::function<void()> call;
+    if (object == u"Text" && put) {
+      Variant value = Get(entity, member);
+      call = [this, member, value] { Put(entity, member, value, member != u"TextString"); };
+    } else if (object == u"Text" && (member == u"Copy" || member == u"Delete")) {
+      // A copy made and deleted again: half of the pair is each call.
+      call = [this] { Get(Get(entity, u"Copy").ToObject(), u"Delete"); };
+    } else if (object == u"Text") {
+      call = [this, member] { Get(entity, member); };
+    } else if (member == u"ObjectIdToObject") {
+      std::int64_t id = Get(entity, u"ObjectId").ToInt64();
+      call = [this, id] {
+        Arg arg{Variant(id), true};
+        Call(doc, u"ObjectIdToObject", std::span<Arg>(&arg, 1));
+      };
+    } else if (member == u"Regen") {
+      call = [this] {
+        Arg arg{Variant(std::int32_t{0})};
+        Call(doc, u"Regen", std::span<Arg>(&arg, 1));
+      };
+    } else {
+      call = [this] { Get(entity, u"Layer"); };
+    }
+    std::vector<double> samples;
+    for (int i = 0; i < 200; ++i) {
+      auto start = Clock::now();
+      call();
+      samples.push_back(std::chrono::duration<double>(Clock::now() - start).count());
+    }
+    double median = Median(samples);
+    if (member == u"Copy" || member == u"Delete") median /= 2;
+    return medians_[kind] = median;
+  }
+
+ private:
+  std::map<std::u16string, double> medians_;
+ public:
   void ClearLog() { Get(app, u"SimClearCallLog"); }
 
-  void MeasureRoundTrip(const ObjectRef& entity) {
+  void MeasureRoundTrip() {
     std::vector<double> samples;
     for (int i = 0; i < 2000; ++i) {
       auto start = Clock::now();
       Get(entity, u"Layer");
       samples.push_back(std::chrono::duration<double>(Clock::now() - start).count());
     }
-    std::sort(samples.begin(), samples.end());
-    roundTrip = samples[samples.size() / 2];
+    roundTrip = Median(samples);
   }
 
+  struct Row {
+    std::string what;
+    double seconds;
+    std::size_t calls;
+    double perItem;
+    double minimum;
+    std::map<std::u16string, std::size_t> made;
+  };
+  std::vector<Row> rows;
+
   void Report(const char* what, double seconds, std::size_t calls, double perItem, double minimum) {
-    double floor = static_cast<double>(calls) * roundTrip;
-    std::printf("%-34s %7.1f calls/text (minimum %4.1f)  %8.1f ms  floor %8.1f ms  ratio %5.2f\n",
-                what, perItem, minimum, seconds * 1000, floor * 1000, seconds / floor);
+    rows.push_back({what, seconds, calls, perItem, minimum, callsMade});
+    callsMade.clear();
+  }
+
+  // Printed at the end: the per-call floors are measured after the commands,
+  // so that their copies do not disturb what the commands find.
+  void Print() {
+    std::printf("%-30s %9s %9s %9s %8s %9s %7s\n", "", "calls/txt", "minimum", "wall ms",
+                "floor ms", "ratio", "by kind");
+    for (const Row& r : rows) {
+      double floor = static_cast<double>(r.calls) * roundTrip;
+      double kindFloor = Floor(r.made);
+      std::printf("%-30s %9.1f %9.1f %9.0f %8.0f %9.2f %7.2f\n", r.what.c_str(), r.perItem,
+                  r.minimum, r.seconds * 1000, floor * 1000, r.seconds / floor, r.seconds / kindFloor);
+    }
+    std::printf("floor: calls x the median trivial read (%.0f us); by kind: calls x the median of\n"
+                "each kind of call alone (a call that returns an object also marshals it).\n",
+                roundTrip * 1e6);
   }
 };
 
@@ -118,13 +209,15 @@ int Run() {
     ids.emplace_back(Call(b.app, u"SimAddText", args).ToInt64());
   }
   Arg first{ids[0], true};
-  b.MeasureRoundTrip(Call(b.doc, u"ObjectIdToObject", std::span<Arg>(&first, 1)).ToObject());
+  b.entity = Call(b.doc, u"ObjectIdToObject", std::span<Arg>(&first, 1)).ToObject();
+  b.MeasureRoundTrip();
   std::printf("median round trip of a trivial property read: %.1f us\n", b.roundTrip * 1e6);
 
   // Fetch: the picking and reading of 1,000 texts.
   Arg picks{Variant(ids)};
   Call(b.app, u"SimQueuePicks", std::span<Arg>(&picks, 1));
   b.ClearLog();
+  b.callsMade.clear();
   std::optional<std::vector<Kelvo>> fetched;
   double t = Seconds([&] { fetched = PickTexts(b.app); });
   std::size_t calls = b.CallCount();
@@ -174,6 +267,7 @@ int Run() {
   std::size_t alignCalls = b.CallCount();
   b.Report("align 1,500 texts", align, alignCalls, double(alignCalls) / double(EntityList.size()), 4);
 
+  b.Print();
   TerminateProcess(process.hProcess, 0);
   WaitForSingleObject(process.hProcess, 5000);
   CloseHandle(process.hThread);
