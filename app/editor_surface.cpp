@@ -111,7 +111,9 @@ void TKelvoMainForm::SpeedButton5Click() {
   SpeedButton5.SetEnabled(false);
 }
 
-void TKelvoMainForm::SpeedButton3Click() { Memo1.SetSel(0, -1); }
+void TKelvoMainForm::SpeedButton3Click() {
+  Memo1.SetSel(0, -1);
+}
 
 void TKelvoMainForm::PopupMenu1Popup() {
   bool hasText = Memo1.TextLength() > 0;
@@ -120,9 +122,13 @@ void TKelvoMainForm::PopupMenu1Popup() {
   for (MenuItem* item : {&N2, &N5, &N8, &N10, &N11, &N15}) item->SetEnabled(hasSelection);
 }
 
-void TKelvoMainForm::N10Click() { Memo1.Cut(); }
+void TKelvoMainForm::N10Click() {
+  Memo1.Cut();
+}
 
-void TKelvoMainForm::N11Click() { Memo1.Copy(); }
+void TKelvoMainForm::N11Click() {
+  Memo1.Copy();
+}
 
 void TKelvoMainForm::N12Click() {
   if (Busy()) return;

@@ -76,7 +76,9 @@ bool TKelvoMainForm::FormCloseQuery() {
   return true;
 }
 
-void TKelvoMainForm::FormDestroy() { services_.messageFilter.Remove(); }
+void TKelvoMainForm::FormDestroy() {
+  services_.messageFilter.Remove();
+}
 
 void TKelvoMainForm::N25Click() {
   services_.messages.ShowMessage(kVersionText, u"情報", MessageStyle::Information);
@@ -145,7 +147,8 @@ void TKelvoMainForm::ProposePitch() {
   bool zero = ParsePitch(Edit1.Text(), separator) == 0 && ParsePitch(Edit2.Text(), separator) == 0;
   Edit1.SetFontColor(zero ? kRed : kBlack);
   Edit2.SetFontColor(zero ? kRed : kBlack);
-  if (zero) services_.messages.ShowMessage(kZeroPitchMessage, kApplicationTitle, MessageStyle::Plain);
+  if (zero)
+    services_.messages.ShowMessage(kZeroPitchMessage, kApplicationTitle, MessageStyle::Plain);
 }
 
 }  // namespace kelvo

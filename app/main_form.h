@@ -151,7 +151,8 @@ class TKelvoMainForm {
   void FillGutter(int lines);
   // Runs a pass over the list as a long command with its progress shown; a
   // failure ends it with failureMessage.
-  void RunCadPass(const std::function<void(CommandView&)>& pass, std::u16string_view failureMessage);
+  void RunCadPass(const std::function<void(CommandView&)>& pass,
+                  std::u16string_view failureMessage);
   void ShowFetchedTexts(std::vector<Kelvo> records);
   void ProposePitch();
 

@@ -49,6 +49,7 @@ struct ControlLayout {
 };
 
 // Labels size themselves to their text; the width and height given are room enough.
+// clang-format off
 inline constexpr std::array<ControlLayout, 18> kMainLayout{{
     {kIdSpeedButton1, ControlKind::SpeedButton, u"取得", 6, 2, 49, 22, Anchor::TopLeft, true, true},
     {kIdSpeedButton2, ControlKind::SpeedButton, u"更新(Ctrl+Enter)", 56, 2, 105, 22, Anchor::TopLeft, false, true},
@@ -69,5 +70,6 @@ inline constexpr std::array<ControlLayout, 18> kMainLayout{{
     {kIdMemo1, ControlKind::Memo, u"", kGutterWidth, 0, 317 - kGutterWidth, 142, Anchor::AllSides, true, true},
     {kIdStatusBar1, ControlKind::StatusBar, u"", 0, 221, 317, 19, Anchor::AllSides, true, true},
 }};
+// clang-format on
 
 }  // namespace kelvo

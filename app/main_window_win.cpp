@@ -111,13 +111,12 @@ void MainWindow::Create(const MainFormServices& services) {
   }
   auto item = [this](int id) -> MenuItem& { return *menuItems_[id]; };
 
-  MainFormControls controls{*speedButton1_, *speedButton2_, *speedButton6_, *label3_, *edit1_,
-                            *label4_,       *edit2_,        *label1_,       *label2_, *speedButton7_,
-                            *checkBox1_,    *speedButton3_, *speedButton5_, *speedButton4_,
-                            *memo2_,        *memo1_,        *statusBar1_,   *timer1_,
-                            item(kIdN1),    item(kIdN2),    item(kIdN4),    item(kIdN5),
-                            item(kIdN7),    item(kIdN8),    item(kIdN10),   item(kIdN11),
-                            item(kIdN14),   item(kIdN15)};
+  MainFormControls controls{
+      *speedButton1_, *speedButton2_, *speedButton6_, *label3_,       *edit1_,      *label4_,
+      *edit2_,        *label1_,       *label2_,       *speedButton7_, *checkBox1_,  *speedButton3_,
+      *speedButton5_, *speedButton4_, *memo2_,        *memo1_,        *statusBar1_, *timer1_,
+      item(kIdN1),    item(kIdN2),    item(kIdN4),    item(kIdN5),    item(kIdN7),  item(kIdN8),
+      item(kIdN10),   item(kIdN11),   item(kIdN14),   item(kIdN15)};
   form_ = std::make_unique<TKelvoMainForm>(controls, services);
   Run([this] { form_->FormCreate(); });
   timer1_->SetEnabled(true);
@@ -162,7 +161,8 @@ void MainWindow::CreateControls() {
         // Without automatic scrolling a multi-line edit refuses text that does
         // not fit in its window, and the gutter must take any number of lines.
         style |= ES_MULTILINE | ES_NOHIDESEL | ES_AUTOVSCROLL | ES_AUTOHSCROLL;
-        style |= c.id == kIdMemo1 ? (WS_VSCROLL | WS_HSCROLL | WS_TABSTOP) : (ES_READONLY | ES_RIGHT);
+        style |=
+            c.id == kIdMemo1 ? (WS_VSCROLL | WS_HSCROLL | WS_TABSTOP) : (ES_READONLY | ES_RIGHT);
         break;
       case ControlKind::StatusBar:
         className = STATUSCLASSNAMEW;
@@ -174,13 +174,14 @@ void MainWindow::CreateControls() {
     // edit control would paint its numbers grey.
     if (!c.enabled && c.id != kIdMemo2) style |= WS_DISABLED;
     std::u16string caption(c.caption);
-    HWND control = CreateWindowExW(exStyle, className, Wide(caption), style, Scale(c.left),
-                                   Scale(c.top), Scale(c.width), Scale(c.height), parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance_,
-                                   nullptr);
+    HWND control =
+        CreateWindowExW(exStyle, className, Wide(caption), style, Scale(c.left), Scale(c.top),
+                        Scale(c.width), Scale(c.height), parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance_, nullptr);
     controls_[c.id] = control;
     SendMessageW(control, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(c.kind == ControlKind::Memo ? editorFont_ : font_), FALSE);
+                 reinterpret_cast<WPARAM>(c.kind == ControlKind::Memo ? editorFont_ : font_),
+                 FALSE);
     if (c.kind == ControlKind::Panel) panel_ = control;
     if (c.kind == ControlKind::Edit) ImmAssociateContextEx(control, nullptr, 0);
   }
@@ -233,7 +234,8 @@ void MainWindow::LayoutControls() {
   int panelHeight = std::max(0, height - statusHeight - panelTop);
   SetWindowPos(panel_, nullptr, 0, panelTop, width, panelHeight, SWP_NOZORDER | SWP_NOACTIVATE);
   int gutter = Scale(kGutterWidth);
-  SetWindowPos(controls_[kIdMemo2], nullptr, 0, 0, gutter, panelHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(controls_[kIdMemo2], nullptr, 0, 0, gutter, panelHeight,
+               SWP_NOZORDER | SWP_NOACTIVATE);
   SetWindowPos(controls_[kIdMemo1], nullptr, gutter, 0, std::max(0, width - gutter), panelHeight,
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -263,7 +265,9 @@ void MainWindow::MoveTo(int left, int top) {
   SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void MainWindow::Run(const std::function<void()>& handler) { DispatchEvent(messages_, handler); }
+void MainWindow::Run(const std::function<void()>& handler) {
+  DispatchEvent(messages_, handler);
+}
 
 void MainWindow::OnCommand(int id) {
   switch (id) {
@@ -315,7 +319,8 @@ void MainWindow::ShowPopupMenu(POINT at) {
     ClientToScreen(controls_[kIdMemo1], &at);
   }
   Run([this] { form_->PopupMenu1Popup(); });
-  UINT id = TrackPopupMenu(popup_, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
+  UINT id =
+      TrackPopupMenu(popup_, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
   if (id != 0) OnCommand(static_cast<int>(id));
 }
 

@@ -50,7 +50,11 @@ void IniProfile::WriteString(std::u16string_view section, std::u16string_view ke
   }
 }
 
-int IniProfile::PrimaryScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
-int IniProfile::PrimaryScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
+int IniProfile::PrimaryScreenWidth() {
+  return GetSystemMetrics(SM_CXSCREEN);
+}
+int IniProfile::PrimaryScreenHeight() {
+  return GetSystemMetrics(SM_CYSCREEN);
+}
 
 }  // namespace kelvo

@@ -27,6 +27,8 @@ std::u16string SystemErrorText(HRESULT status) {
   return text;
 }
 
-void ThrowSystemError(HRESULT status) { throw Error(SystemErrorText(status)); }
+void ThrowSystemError(HRESULT status) {
+  throw Error(SystemErrorText(status));
+}
 
 }  // namespace kelvo

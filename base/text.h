@@ -16,7 +16,9 @@ std::u16string FromUtf8(std::string_view text);
 // Removes every code unit up to U+0020 from both ends; U+3000 stays.
 std::u16string_view Trim(std::u16string_view text);
 // A line that is empty once trimmed.
-inline bool IsBlank(std::u16string_view line) { return Trim(line).empty(); }
+inline bool IsBlank(std::u16string_view line) {
+  return Trim(line).empty();
+}
 
 std::u16string ToU16(std::int64_t value);
 

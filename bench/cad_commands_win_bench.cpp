@@ -84,7 +84,8 @@ struct Bench {
     std::size_t dot = kind.find(u'.');
     std::size_t space = kind.find(u' ');
     std::u16string object = kind.substr(0, dot);
-    std::u16string member = kind.substr(dot + 1, space == std::u16string::npos ? space : space - dot - 1);
+    std::u16string member =
+        kind.substr(dot + 1, space == std::u16string::npos ? space : space - dot - 1);
     bool put = space != std::u16string::npos;
     std::function<void()> call;
     if (object == u"Text" && put) {
@@ -122,6 +123,7 @@ struct Bench {
 
  private:
   std::map<std::u16string, double> medians_;
+
  public:
   void ClearLog() { Get(app, u"SimClearCallLog"); }
 
@@ -159,11 +161,13 @@ struct Bench {
       double floor = static_cast<double>(r.calls) * roundTrip;
       double kindFloor = Floor(r.made);
       std::printf("%-30s %9.1f %9.1f %9.0f %8.0f %9.2f %7.2f\n", r.what.c_str(), r.perItem,
-                  r.minimum, r.seconds * 1000, floor * 1000, r.seconds / floor, r.seconds / kindFloor);
+                  r.minimum, r.seconds * 1000, floor * 1000, r.seconds / floor,
+                  r.seconds / kindFloor);
     }
-    std::printf("floor: calls x the median trivial read (%.0f us); by kind: calls x the median of\n"
-                "each kind of call alone (a call that returns an object also marshals it).\n",
-                roundTrip * 1e6);
+    std::printf(
+        "floor: calls x the median trivial read (%.0f us); by kind: calls x the median of\n"
+        "each kind of call alone (a call that returns an object also marshals it).\n",
+        roundTrip * 1e6);
   }
 };
 
@@ -177,7 +181,8 @@ std::u16string Lines(const std::vector<Kelvo>& list, const std::u16string& suffi
 int Run() {
   ComApartment apartment;
   std::wstring simcad = BuildFolder() + L"\\simcad.exe";
-  std::wstring command = L"\"" + simcad + L"\" /progid:" + reinterpret_cast<const wchar_t*>(kProgID);
+  std::wstring command =
+      L"\"" + simcad + L"\" /progid:" + reinterpret_cast<const wchar_t*>(kProgID);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
@@ -232,7 +237,12 @@ int Run() {
   MemoryEdit dX, dY;
   dX.SetText(u"10");
   dY.SetText(u"0");
-  CommandView view{editor, dX, dY, locale, messages, [](int, int) {},
+  CommandView view{editor,
+                   dX,
+                   dY,
+                   locale,
+                   messages,
+                   [](int, int) {},
                    [&messages] {
                      messages.ProcessMessages();
                      return true;
@@ -265,7 +275,8 @@ int Run() {
   b.ClearLog();
   double align = Seconds([&] { RunAlignPass(b.doc, view); });
   std::size_t alignCalls = b.CallCount();
-  b.Report("align 1,500 texts", align, alignCalls, double(alignCalls) / double(EntityList.size()), 4);
+  b.Report("align 1,500 texts", align, alignCalls, double(alignCalls) / double(EntityList.size()),
+           4);
 
   b.Print();
   TerminateProcess(process.hProcess, 0);

@@ -83,4 +83,6 @@ int Run() {
 }  // namespace
 }  // namespace kelvo
 
-int main() { return kelvo::Run(); }
+int main() {
+  return kelvo::Run();
+}

@@ -112,8 +112,9 @@ class AlignRun {
       record.objId = Get(copy, u"ObjectId").ToInt64();
       record.txtAli = Get(copy, u"Alignment").ToInt32();
       record.lay = Get(copy, u"Layer").ToString();
-      Variant base = freshPoint ? MakePoint(0, 0, 0)
-                                : Get(copy, record.txtAli == 0 ? u"InsertionPoint" : u"TextAlignmentPoint");
+      Variant base =
+          freshPoint ? MakePoint(0, 0, 0)
+                     : Get(copy, record.txtAli == 0 ? u"InsertionPoint" : u"TextAlignmentPoint");
       record.insPt = MovedPoint(base, PitchX(i), PitchY(i));
       if (IsBlank(line)) {
         Get(copy, u"Delete");
@@ -164,6 +165,8 @@ class AlignRun {
 
 }  // namespace
 
-void RunAlignPass(const ObjectRef& doc, CommandView& view) { AlignRun(doc, view).Run(); }
+void RunAlignPass(const ObjectRef& doc, CommandView& view) {
+  AlignRun(doc, view).Run();
+}
 
 }  // namespace kelvo

@@ -12,13 +12,19 @@ constexpr std::uint32_t kRestorePauseMs = 500;
 constexpr std::uint32_t kEscapePauseMs = 5;
 
 // The CAD's HWND property, read anew for each use; its low 32 bits name the window.
-WindowHandle CadWindow(const ObjectRef& app) { return Get(app, u"HWND").ToInt32(); }
+WindowHandle CadWindow(const ObjectRef& app) {
+  return Get(app, u"HWND").ToInt32();
+}
 
 }  // namespace
 
-bool IsCadRunning(RunningObjects& running) { return running.IsRunning(TargetProgID); }
+bool IsCadRunning(RunningObjects& running) {
+  return running.IsRunning(TargetProgID);
+}
 
-ObjectRef AttachCadApplication(RunningObjects& running) { return running.Attach(TargetProgID); }
+ObjectRef AttachCadApplication(RunningObjects& running) {
+  return running.Attach(TargetProgID);
+}
 
 void ActivateCadWindow(Desktop& desktop, const ObjectRef& app, bool cancelCommand) {
   if (desktop.IsIconic(CadWindow(app))) {

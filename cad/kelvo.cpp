@@ -20,7 +20,11 @@ double Coordinate(const Variant& point, std::size_t axis) {
 
 }  // namespace
 
-double PointX(const Variant& point) { return Coordinate(point, 0); }
-double PointY(const Variant& point) { return Coordinate(point, 1); }
+double PointX(const Variant& point) {
+  return Coordinate(point, 0);
+}
+double PointY(const Variant& point) {
+  return Coordinate(point, 1);
+}
 
 }  // namespace kelvo

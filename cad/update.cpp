@@ -192,8 +192,12 @@ class UpdateRun {
 
 }  // namespace
 
-void RunUpdatePasses(const ObjectRef& doc, CommandView& view) { UpdateRun(doc, view).Run(); }
+void RunUpdatePasses(const ObjectRef& doc, CommandView& view) {
+  UpdateRun(doc, view).Run();
+}
 
-void ResizeEntityList(int count) { EntityList.resize(static_cast<std::size_t>(std::max(count, 0))); }
+void ResizeEntityList(int count) {
+  EntityList.resize(static_cast<std::size_t>(std::max(count, 0)));
+}
 
 }  // namespace kelvo

@@ -5,17 +5,24 @@
 namespace kelvo {
 namespace {
 
-[[noreturn]] void Mismatch() { throw Error(u"型が一致しません"); }
+[[noreturn]] void Mismatch() {
+  throw Error(u"型が一致しません");
+}
 
 }  // namespace
 
 std::int64_t Variant::ToInt64() const {
   switch (type()) {
-    case Type::Int16: return std::get<std::int16_t>(value_);
-    case Type::Int32: return std::get<std::int32_t>(value_);
-    case Type::Int64: return std::get<std::int64_t>(value_);
-    case Type::Bool: return std::get<bool>(value_) ? -1 : 0;
-    default: Mismatch();
+    case Type::Int16:
+      return std::get<std::int16_t>(value_);
+    case Type::Int32:
+      return std::get<std::int32_t>(value_);
+    case Type::Int64:
+      return std::get<std::int64_t>(value_);
+    case Type::Bool:
+      return std::get<bool>(value_) ? -1 : 0;
+    default:
+      Mismatch();
   }
 }
 

@@ -21,7 +21,19 @@ using Int16Array = std::vector<std::int16_t>;
 
 class Variant {
  public:
-  enum class Type { Empty, Int16, Int32, Int64, Double, Bool, String, DoubleArray, Int16Array, VariantArray, Object };
+  enum class Type {
+    Empty,
+    Int16,
+    Int32,
+    Int64,
+    Double,
+    Bool,
+    String,
+    DoubleArray,
+    Int16Array,
+    VariantArray,
+    Object
+  };
 
   Variant() = default;
   Variant(std::int16_t v) : value_(v) {}
@@ -51,7 +63,9 @@ class Variant {
 
   // Direct access for the layers that convert values as they are.
   template <typename T>
-  const T* Get() const { return std::get_if<T>(&value_); }
+  const T* Get() const {
+    return std::get_if<T>(&value_);
+  }
 
   friend bool operator==(const Variant& a, const Variant& b) { return a.value_ == b.value_; }
 
@@ -62,6 +76,8 @@ class Variant {
 };
 
 // A point variant of three doubles.
-inline Variant MakePoint(double x, double y, double z) { return Variant(DoubleArray{x, y, z}); }
+inline Variant MakePoint(double x, double y, double z) {
+  return Variant(DoubleArray{x, y, z});
+}
 
 }  // namespace kelvo

@@ -8,7 +8,9 @@ namespace {
 constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 constexpr DWORD kDialogExStyle = WS_EX_DLGMODALFRAME;
 
-int Scale(int value, int dpi) { return MulDiv(value, dpi, 96); }
+int Scale(int value, int dpi) {
+  return MulDiv(value, dpi, 96);
+}
 
 }  // namespace
 
@@ -39,16 +41,21 @@ void ModalWindow::Create(HWND owner, HFONT font) {
   RECT r{0, 0, Scale(clientWidth_, dpi_), Scale(clientHeight_, dpi_)};
   AdjustWindowRectEx(&r, kDialogStyle, FALSE, kDialogExStyle);
   CreateWindowExW(kDialogExStyle, className_, Wide(caption_), kDialogStyle, CW_USEDEFAULT,
-                  CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, owner, nullptr, instance_, this);
+                  CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, owner, nullptr, instance_,
+                  this);
 }
 
 ModalWindow::~ModalWindow() {
   if (window_ != nullptr) DestroyWindow(window_);
 }
 
-std::u16string ModalWindow::Caption() const { return WindowText(window_); }
+std::u16string ModalWindow::Caption() const {
+  return WindowText(window_);
+}
 
-void ModalWindow::SetCaption(std::u16string_view caption) { SetWindowText16(window_, caption); }
+void ModalWindow::SetCaption(std::u16string_view caption) {
+  SetWindowText16(window_, caption);
+}
 
 void ModalWindow::SetTopmost(bool topmost, bool activate) {
   SetWindowPos(window_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
@@ -67,15 +74,14 @@ void ModalWindow::MoveTo(int left, int top) {
   SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-HWND ModalWindow::AddControl(const wchar_t* className, std::u16string_view text, DWORD style, int id,
-                             int left, int top, int width, int height) {
+HWND ModalWindow::AddControl(const wchar_t* className, std::u16string_view text, DWORD style,
+                             int id, int left, int top, int width, int height) {
   std::u16string copy(text);
-  HWND control = CreateWindowExW(0, className, Wide(copy), WS_CHILD | WS_VISIBLE | style,
-                                 Scale(left, dpi_), Scale(top, dpi_), Scale(width, dpi_),
-                                 Scale(height, dpi_), window_,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                 reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE)),
-                                 nullptr);
+  HWND control = CreateWindowExW(
+      0, className, Wide(copy), WS_CHILD | WS_VISIBLE | style, Scale(left, dpi_), Scale(top, dpi_),
+      Scale(width, dpi_), Scale(height, dpi_), window_,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+      reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE)), nullptr);
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
   return control;
 }

@@ -17,8 +17,8 @@ ButtonState* StateOf(HWND window) {
 
 void Click(HWND window) {
   if (!IsWindowEnabled(window)) return;
-  SendMessageW(GetParent(window), WM_COMMAND,
-               MAKEWPARAM(GetDlgCtrlID(window), BN_CLICKED), reinterpret_cast<LPARAM>(window));
+  SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), BN_CLICKED),
+               reinterpret_cast<LPARAM>(window));
 }
 
 void Paint(HWND window, ButtonState& state) {
@@ -33,7 +33,8 @@ void Paint(HWND window, ButtonState& state) {
   }
   wchar_t caption[128];
   int length = GetWindowTextW(window, caption, 128);
-  HGDIOBJ oldFont = SelectObject(dc, state.font != nullptr ? state.font : GetStockObject(DEFAULT_GUI_FONT));
+  HGDIOBJ oldFont =
+      SelectObject(dc, state.font != nullptr ? state.font : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
   if (state.pressed) OffsetRect(&r, 1, 1);
@@ -47,7 +48,8 @@ LRESULT CALLBACK SpeedButtonProc(HWND window, UINT message, WPARAM wp, LPARAM lp
   switch (message) {
     case WM_NCCREATE:
       // The window owns its state from creation to WM_NCDESTROY.
-      SetWindowLongPtrW(window, 0, reinterpret_cast<LONG_PTR>(std::make_unique<ButtonState>().release()));
+      SetWindowLongPtrW(window, 0,
+                        reinterpret_cast<LONG_PTR>(std::make_unique<ButtonState>().release()));
       break;
     case WM_NCDESTROY:
       std::unique_ptr<ButtonState>(state).reset();

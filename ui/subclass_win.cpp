@@ -14,7 +14,9 @@ void Subclass(HWND window, WNDPROC proc, void* owner) {
   SetPropW(window, kOriginal, reinterpret_cast<HANDLE>(original));
 }
 
-void* SubclassOwner(HWND window) { return GetPropW(window, kOwner); }
+void* SubclassOwner(HWND window) {
+  return GetPropW(window, kOwner);
+}
 
 LRESULT CallOriginal(HWND window, UINT message, WPARAM wp, LPARAM lp) {
   auto original = reinterpret_cast<WNDPROC>(GetPropW(window, kOriginal));

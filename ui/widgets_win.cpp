@@ -35,7 +35,8 @@ void Win32Label::SetText(std::u16string_view text) {
   SetWindowText16(window_, text);
   // Labels size themselves to their text.
   HDC dc = GetDC(window_);
-  HGDIOBJ font = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(window_, WM_GETFONT, 0, 0)));
+  HGDIOBJ font =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(window_, WM_GETFONT, 0, 0)));
   std::u16string copy(text);
   SIZE size{};
   GetTextExtentPoint32W(dc, Wide(copy), static_cast<int>(copy.size()), &size);
@@ -74,7 +75,9 @@ void Win32Memo::SetText(std::u16string_view text) {
   SendMessageW(window_, EM_EMPTYUNDOBUFFER, 0, 0);
 }
 
-int Win32Memo::TextLength() const { return GetWindowTextLengthW(window_); }
+int Win32Memo::TextLength() const {
+  return GetWindowTextLengthW(window_);
+}
 
 int Win32Memo::LineCount() const {
   return static_cast<int>(SendMessageW(window_, EM_GETLINECOUNT, 0, 0));
@@ -106,13 +109,15 @@ int Win32Memo::LineFromChar(int charIndex) const {
 
 int Win32Memo::SelStart() const {
   DWORD start = 0, end = 0;
-  SendMessageW(window_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  SendMessageW(window_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
   return static_cast<int>(start);
 }
 
 int Win32Memo::SelEnd() const {
   DWORD start = 0, end = 0;
-  SendMessageW(window_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  SendMessageW(window_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
   return static_cast<int>(end);
 }
 
@@ -131,11 +136,14 @@ std::u16string Win32Memo::SelText() const {
 void Win32Memo::ReplaceSel(std::u16string_view text, bool canUndo) {
   ++revision_;
   std::u16string copy(text);
-  SendMessageW(window_, EM_REPLACESEL, canUndo ? TRUE : FALSE, reinterpret_cast<LPARAM>(copy.c_str()));
+  SendMessageW(window_, EM_REPLACESEL, canUndo ? TRUE : FALSE,
+               reinterpret_cast<LPARAM>(copy.c_str()));
   if (!canUndo) SendMessageW(window_, EM_EMPTYUNDOBUFFER, 0, 0);
 }
 
-bool Win32Memo::CanUndo() const { return SendMessageW(window_, EM_CANUNDO, 0, 0) != 0; }
+bool Win32Memo::CanUndo() const {
+  return SendMessageW(window_, EM_CANUNDO, 0, 0) != 0;
+}
 // A multi-line edit does not report changes made by messages, so these count
 // themselves.
 void Win32Memo::Undo() {
@@ -146,7 +154,9 @@ void Win32Memo::Cut() {
   ++revision_;
   SendMessageW(window_, WM_CUT, 0, 0);
 }
-void Win32Memo::Copy() { SendMessageW(window_, WM_COPY, 0, 0); }
+void Win32Memo::Copy() {
+  SendMessageW(window_, WM_COPY, 0, 0);
+}
 void Win32Memo::Paste() {
   ++revision_;
   SendMessageW(window_, WM_PASTE, 0, 0);
@@ -156,7 +166,9 @@ int Win32Memo::FirstVisibleLine() const {
   return static_cast<int>(SendMessageW(window_, EM_GETFIRSTVISIBLELINE, 0, 0));
 }
 
-void Win32Memo::LineScroll(int lines) { SendMessageW(window_, EM_LINESCROLL, 0, lines); }
+void Win32Memo::LineScroll(int lines) {
+  SendMessageW(window_, EM_LINESCROLL, 0, lines);
+}
 
 void Win32Memo::BeginUpdate() {
   if (updateDepth_++ == 0) SendMessageW(window_, WM_SETREDRAW, FALSE, 0);

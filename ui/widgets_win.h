@@ -23,7 +23,9 @@ class Win32Control : public Base {
   explicit Win32Control(HWND window) : window_(window) {}
   bool Enabled() const override { return IsWindowEnabled(window_) != FALSE; }
   void SetEnabled(bool enabled) override { EnableWindow(window_, enabled ? TRUE : FALSE); }
-  bool Visible() const override { return (GetWindowLongPtrW(window_, GWL_STYLE) & WS_VISIBLE) != 0; }
+  bool Visible() const override {
+    return (GetWindowLongPtrW(window_, GWL_STYLE) & WS_VISIBLE) != 0;
+  }
   void SetVisible(bool visible) override { ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE); }
   HWND hwnd() const { return window_; }
 
@@ -115,7 +117,8 @@ class Win32StatusBar : public Win32Control<StatusBar> {
 
 class Win32Timer : public Timer {
  public:
-  Win32Timer(HWND owner, UINT_PTR id, UINT interval) : owner_(owner), id_(id), interval_(interval) {}
+  Win32Timer(HWND owner, UINT_PTR id, UINT interval)
+      : owner_(owner), id_(id), interval_(interval) {}
   bool Enabled() const override { return enabled_; }
   void SetEnabled(bool enabled) override;
 

@@ -12,9 +12,13 @@
 namespace kelvo::e2e {
 namespace {
 
-const wchar_t* W(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
+const wchar_t* W(const std::u16string& text) {
+  return reinterpret_cast<const wchar_t*>(text.c_str());
+}
 
-std::wstring FolderOf(const std::wstring& path) { return path.substr(0, path.find_last_of(L"\\/")); }
+std::wstring FolderOf(const std::wstring& path) {
+  return path.substr(0, path.find_last_of(L"\\/"));
+}
 
 LRESULT SendTimeout(HWND window, UINT message, WPARAM wp, LPARAM lp) {
   DWORD_PTR result = 0;
@@ -39,7 +43,11 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds t
 std::wstring BuildFolder() {
   wchar_t path[MAX_PATH];
   GetModuleFileNameW(nullptr, path, MAX_PATH);
-  return FolderOf(FolderOf(path));
+  // The programs sit beside the demo, or one folder up from the tests.
+  std::wstring folder = FolderOf(path);
+  if (GetFileAttributesW((folder + L"\\KelvoEditX.exe").c_str()) != INVALID_FILE_ATTRIBUTES)
+    return folder;
+  return FolderOf(folder);
 }
 
 std::wstring NewTestFolder() {
@@ -56,7 +64,8 @@ std::wstring NewTestFolder() {
   }
 }
 
-Process::Process(const std::wstring& exe, const std::wstring& arguments, const std::wstring& folder) {
+Process::Process(const std::wstring& exe, const std::wstring& arguments,
+                 const std::wstring& folder) {
   std::wstring command = L"\"" + exe + L"\" " + arguments;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
@@ -88,21 +97,23 @@ void Process::Kill() {
 }
 
 SimCad::SimCad(bool sample)
-    : process_(BuildFolder() + L"\\simcad.exe",
-               std::wstring(L"/progid:") + reinterpret_cast<const wchar_t*>(kProgID) +
-                   (sample ? L" /sample" : L"")) {
+    : process_(BuildFolder() + L"\\simcad.exe", std::wstring(L"/progid:") +
+                                                    reinterpret_cast<const wchar_t*>(kProgID) +
+                                                    (sample ? L" /sample" : L"")) {
   ComRunningObjects running;
-  bool up = WaitFor([&] {
-    try {
-      if (!running.IsRunning(kProgID)) return false;
-      app_ = running.Attach(kProgID);
-      // A registration left by a copy that was killed answers nothing.
-      Get(app_, u"SimSelectionSets");
-      return true;
-    } catch (const Error&) {
-      return false;
-    }
-  }, 30s);
+  bool up = WaitFor(
+      [&] {
+        try {
+          if (!running.IsRunning(kProgID)) return false;
+          app_ = running.Attach(kProgID);
+          // A registration left by a copy that was killed answers nothing.
+          Get(app_, u"SimSelectionSets");
+          return true;
+        } catch (const Error&) {
+          return false;
+        }
+      },
+      30s);
   if (!up) throw Error(u"simcad.exe did not come up");
 }
 
@@ -113,7 +124,9 @@ SimCad::~SimCad() {
 }
 
 std::int64_t SimCad::AddText(std::u16string_view text, double x, double y, int alignment) {
-  Arg args[] = {{Variant(std::u16string(text))}, {Variant(x)}, {Variant(y)},
+  Arg args[] = {{Variant(std::u16string(text))},
+                {Variant(x)},
+                {Variant(y)},
                 {Variant(std::int32_t{alignment})}};
   return Call(app_, u"SimAddText", args).ToInt64();
 }
@@ -129,10 +142,18 @@ std::vector<sim::Entity> SimCad::Drawing() {
   return sim::ParseDrawingText(Get(app_, u"SimDrawing").ToString());
 }
 
-std::u16string SimCad::SelectionSets() { return Get(app_, u"SimSelectionSets").ToString(); }
-std::u16string SimCad::CallLog() { return Get(app_, u"SimCallLog").ToString(); }
-void SimCad::ClearCallLog() { Get(app_, u"SimClearCallLog"); }
-int SimCad::EscapeCount() { return Get(app_, u"SimEscapeCount").ToInt32(); }
+std::u16string SimCad::SelectionSets() {
+  return Get(app_, u"SimSelectionSets").ToString();
+}
+std::u16string SimCad::CallLog() {
+  return Get(app_, u"SimCallLog").ToString();
+}
+void SimCad::ClearCallLog() {
+  Get(app_, u"SimClearCallLog");
+}
+int SimCad::EscapeCount() {
+  return Get(app_, u"SimEscapeCount").ToInt32();
+}
 
 Kelvo::Kelvo(std::wstring folder) : folder_(std::move(folder)) {}
 
@@ -145,12 +166,14 @@ void Kelvo::Start() {
   CopyFileW((BuildFolder() + L"\\KelvoEditX.exe").c_str(), exe.c_str(), FALSE);
   process_ = std::make_unique<Process>(exe, L"", folder_);
   DWORD id = process_->id();
-  bool shown = WaitFor([&] {
-    for (HWND w : TopWindows(id, L"TKelvoMainForm")) {
-      if (IsWindowVisible(w)) main_ = w;
-    }
-    return main_ != nullptr;
-  }, 30s);
+  bool shown = WaitFor(
+      [&] {
+        for (HWND w : TopWindows(id, L"TKelvoMainForm")) {
+          if (IsWindowVisible(w)) main_ = w;
+        }
+        return main_ != nullptr;
+      },
+      30s);
   if (!shown) {
     auto code = process_->Wait(0ms);
     std::string why = code ? "ended with exit code " + std::to_string(*code) : "still runs";
@@ -163,7 +186,9 @@ HWND Kelvo::Control(int id) const {
   return GetDlgItem(main_, id);
 }
 
-std::u16string Kelvo::Text(int id) const { return WindowText16(Control(id)); }
+std::u16string Kelvo::Text(int id) const {
+  return WindowText16(Control(id));
+}
 
 void Kelvo::SetText(int id, std::u16string_view text) {
   std::u16string copy(text);
@@ -173,8 +198,8 @@ void Kelvo::SetText(int id, std::u16string_view text) {
 std::u16string Kelvo::StatusText(int panel) const {
   // The status bar's text message carries a pointer, so the buffer has to live
   // in the program's own memory.
-  HANDLE target = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
-                              process_->id());
+  HANDLE target =
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, process_->id());
   if (target == nullptr) return u"";
   constexpr SIZE_T kBytes = 1024;
   void* remote = VirtualAllocEx(target, nullptr, kBytes, MEM_COMMIT, PAGE_READWRITE);
@@ -191,32 +216,40 @@ std::u16string Kelvo::StatusText(int panel) const {
   return text;
 }
 
-void Kelvo::Click(int id) { PostMessageW(Control(id), BM_CLICK, 0, 0); }
+void Kelvo::Click(int id) {
+  PostMessageW(Control(id), BM_CLICK, 0, 0);
+}
 
 void Kelvo::Type(int id, std::u16string_view text) {
   for (char16_t c : text) PostMessageW(Control(id), WM_CHAR, c, 1);
 }
 
-void Kelvo::Command(int menuId) { PostMessageW(main_, WM_COMMAND, MAKEWPARAM(menuId, 0), 0); }
+void Kelvo::Command(int menuId) {
+  PostMessageW(main_, WM_COMMAND, MAKEWPARAM(menuId, 0), 0);
+}
 
 std::optional<MessageBoxSeen> Kelvo::WaitForMessageBox(std::chrono::milliseconds timeout) {
   MessageBoxSeen seen;
-  bool found = WaitFor([&] {
-    for (HWND box : TopWindows(process_->id(), L"#32770")) {
-      if (!IsWindowVisible(box)) continue;
-      seen.window = box;
-      seen.caption = WindowText16(box);
-      // The longest static text is the message; the icon is a static without one.
-      for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t className[32];
-        GetClassNameW(child, className, 32);
-        std::u16string text = WindowText16(child);
-        if (lstrcmpiW(className, L"Static") == 0 && text.size() > seen.text.size()) seen.text = text;
-      }
-      return true;
-    }
-    return false;
-  }, timeout);
+  bool found = WaitFor(
+      [&] {
+        for (HWND box : TopWindows(process_->id(), L"#32770")) {
+          if (!IsWindowVisible(box)) continue;
+          seen.window = box;
+          seen.caption = WindowText16(box);
+          // The longest static text is the message; the icon is a static without one.
+          for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+               child = GetWindow(child, GW_HWNDNEXT)) {
+            wchar_t className[32];
+            GetClassNameW(child, className, 32);
+            std::u16string text = WindowText16(child);
+            if (lstrcmpiW(className, L"Static") == 0 && text.size() > seen.text.size())
+              seen.text = text;
+          }
+          return true;
+        }
+        return false;
+      },
+      timeout);
   if (!found) return std::nullopt;
   return seen;
 }

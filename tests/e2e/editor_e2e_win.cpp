@@ -16,7 +16,8 @@ std::wstring IniValue(const std::wstring& path, const wchar_t* section, const wc
 }
 
 std::string FileBytes(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE file =
+      CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return {};
   std::string bytes(1 << 16, '\0');
   DWORD read = 0;
@@ -94,7 +95,8 @@ TEST_F(E2eTest, GutterFollowsTheEditorWithinATick) {
   SendMessageW(editor, EM_LINESCROLL, 0, 57);
   int editorTop = static_cast<int>(SendMessageW(editor, EM_GETFIRSTVISIBLELINE, 0, 0));
   ASSERT_GT(editorTop, 0);
-  EXPECT_TRUE(WaitFor([&] { return SendMessageW(gutter, EM_GETFIRSTVISIBLELINE, 0, 0) == editorTop; }, 1s));
+  EXPECT_TRUE(
+      WaitFor([&] { return SendMessageW(gutter, EM_GETFIRSTVISIBLELINE, 0, 0) == editorTop; }, 1s));
 }
 
 }  // namespace

@@ -34,7 +34,9 @@ TEST_F(E2eTest, CtrlEnterOnTheKeyboardWritesAddsAndDeletes) {
   f.kelvo.SetText(kIdMemo1, u"A2\r\n\r\nC\r\nD");
   ASSERT_TRUE(FocusControl(f.kelvo.main(), f.kelvo.Control(kIdMemo1)));
   PressKey(VK_RETURN, true);
-  ASSERT_TRUE(WaitFor([&] { return TextsOf(f.cad) == std::vector<std::u16string>{u"A2", u"C", u"D"}; }));
+  ASSERT_TRUE(WaitFor([&] {
+    return TextsOf(f.cad) == std::vector<std::u16string>{u"A2", u"C", u"D"};
+  }));
   EXPECT_EQ(f.kelvo.Text(kIdMemo1), u"A2\r\n\r\nC\r\nD");
   auto drawing = f.cad.Drawing();
   EXPECT_EQ(drawing.back().insertion[0], 30);

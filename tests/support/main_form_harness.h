@@ -99,24 +99,31 @@ struct MainFormHarness {
       MainFormControls{SpeedButton1, SpeedButton2, SpeedButton6, Label3,       Edit1,
                        Label4,       Edit2,        Label1,       Label2,       SpeedButton7,
                        CheckBox1,    SpeedButton3, SpeedButton5, SpeedButton4, Memo2,
-                       Memo1,        StatusBar1,   Timer1,       N1,
-                       N2,           N4,           N5,           N7,           N8,
-                       N10,          N11,          N14,          N15},
+                       Memo1,        StatusBar1,   Timer1,       N1,           N2,
+                       N4,           N5,           N7,           N8,           N10,
+                       N11,          N14,          N15},
       MainFormServices{window, targetDialog, messages, desktop, running, messageFilter, profile,
                        locale}};
 
  private:
   void ApplyLayout() {
-    std::map<int, Control*> controls{
-        {kIdSpeedButton1, &SpeedButton1}, {kIdSpeedButton2, &SpeedButton2},
-        {kIdSpeedButton6, &SpeedButton6}, {kIdLabel3, &Label3},
-        {kIdEdit1, &Edit1},               {kIdLabel4, &Label4},
-        {kIdEdit2, &Edit2},               {kIdLabel1, &Label1},
-        {kIdLabel2, &Label2},             {kIdSpeedButton7, &SpeedButton7},
-        {kIdCheckBox1, &CheckBox1},       {kIdSpeedButton3, &SpeedButton3},
-        {kIdSpeedButton5, &SpeedButton5}, {kIdSpeedButton4, &SpeedButton4},
-        {kIdMemo2, &Memo2},               {kIdMemo1, &Memo1},
-        {kIdStatusBar1, &StatusBar1}};
+    std::map<int, Control*> controls{{kIdSpeedButton1, &SpeedButton1},
+                                     {kIdSpeedButton2, &SpeedButton2},
+                                     {kIdSpeedButton6, &SpeedButton6},
+                                     {kIdLabel3, &Label3},
+                                     {kIdEdit1, &Edit1},
+                                     {kIdLabel4, &Label4},
+                                     {kIdEdit2, &Edit2},
+                                     {kIdLabel1, &Label1},
+                                     {kIdLabel2, &Label2},
+                                     {kIdSpeedButton7, &SpeedButton7},
+                                     {kIdCheckBox1, &CheckBox1},
+                                     {kIdSpeedButton3, &SpeedButton3},
+                                     {kIdSpeedButton5, &SpeedButton5},
+                                     {kIdSpeedButton4, &SpeedButton4},
+                                     {kIdMemo2, &Memo2},
+                                     {kIdMemo1, &Memo1},
+                                     {kIdStatusBar1, &StatusBar1}};
     for (const ControlLayout& c : kMainLayout) {
       auto it = controls.find(c.id);
       if (it == controls.end()) continue;

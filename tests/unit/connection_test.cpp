@@ -18,8 +18,9 @@ struct ConnectionTest : testing::Test {
 TEST_F(ConnectionTest, MinimisedCadIsRestoredAndWaitedForBeforeItIsRaised) {
   desktop.iconic[drawing->WindowHandle()] = true;
   ActivateCadWindow(desktop, app, false);
-  EXPECT_EQ(desktop.calls, (std::vector<std::string>{"IsIconic(" + cad + ")", "OpenIcon(" + cad + ")",
-                                                     "Sleep(500)", "SetForegroundWindow(" + cad + ")"}));
+  EXPECT_EQ(desktop.calls,
+            (std::vector<std::string>{"IsIconic(" + cad + ")", "OpenIcon(" + cad + ")",
+                                      "Sleep(500)", "SetForegroundWindow(" + cad + ")"}));
 }
 
 TEST_F(ConnectionTest, EscapeCancelsTheCadCommandOnlyWhenAskedAndInFront) {
@@ -43,7 +44,8 @@ TEST_F(ConnectionTest, WindowHandleUsesItsLow32Bits) {
   drawing->SetWindowHandle(0x1234'0000'8000'0042LL);
   ActivateCadWindow(desktop, app, true);
   // The low 32 bits, taken as a signed number, name the window.
-  EXPECT_EQ(desktop.calls[1], "SetForegroundWindow(" + std::to_string(std::int32_t(0x80000042u)) + ")");
+  EXPECT_EQ(desktop.calls[1],
+            "SetForegroundWindow(" + std::to_string(std::int32_t(0x80000042u)) + ")");
   EXPECT_EQ(desktop.escapes, 1);
 }
 
@@ -60,11 +62,11 @@ TEST_F(ConnectionTest, ForceForegroundAttachesInputOnlyAcrossThreads) {
   across.threads = {{10, 7}, {30, 8}};
   across.foreground = 30;
   ForceForegroundWindow(across, 10);
-  EXPECT_EQ(across.calls, (std::vector<std::string>{
-                              "GetWindowThreadProcessId(10)", "GetForegroundWindow(0)",
-                              "GetWindowThreadProcessId(30)", "SetForegroundWindow(10)",
-                              "AttachThreadInput(7,8,1)", "BringWindowToTop(10)",
-                              "AttachThreadInput(7,8,0)"}));
+  EXPECT_EQ(across.calls,
+            (std::vector<std::string>{"GetWindowThreadProcessId(10)", "GetForegroundWindow(0)",
+                                      "GetWindowThreadProcessId(30)", "SetForegroundWindow(10)",
+                                      "AttachThreadInput(7,8,1)", "BringWindowToTop(10)",
+                                      "AttachThreadInput(7,8,0)"}));
 }
 
 TEST_F(ConnectionTest, TempSetIsFoundByExactNameEmptiedAndReused) {

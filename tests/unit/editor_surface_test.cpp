@@ -43,8 +43,8 @@ TEST(TimerTickTest, DataLineCountSkipsOnlyTrailingBlankLines) {
   struct Case {
     const char16_t* text;
     int count;
-  } cases[] = {{u"a\r\n \t\r\n", 1},       {u"a\r\n\u3000", 2},   {u"\r\n \r\n\t", 0},
-               {u"a\r\n\r\nb", 3},          {u"a\r\n", 1},         {u" ", 0},
+  } cases[] = {{u"a\r\n \t\r\n", 1},     {u"a\r\n\u3000", 2}, {u"\r\n \r\n\t", 0},
+               {u"a\r\n\r\nb", 3},       {u"a\r\n", 1},       {u" ", 0},
                {u"a\r\n\x1F\r\n\r\n", 1}};
   for (const Case& c : cases) {
     MainFormHarness h;
@@ -182,13 +182,15 @@ TEST(UndoTest, PastingHugeOrBrokenTextKeepsWhatTheControlKeeps) {
 TEST(PopupTest, AvailabilityFollowsTextAndSelection) {
   MainFormHarness h;
   h.form.PopupMenu1Popup();
-  for (MenuItem* item : {&h.N1, &h.N2, &h.N4, &h.N5, &h.N7, &h.N8, &h.N10, &h.N11, &h.N14, &h.N15}) {
+  for (MenuItem* item :
+       {&h.N1, &h.N2, &h.N4, &h.N5, &h.N7, &h.N8, &h.N10, &h.N11, &h.N14, &h.N15}) {
     EXPECT_FALSE(item->Enabled());
   }
   h.Memo1.SetText(u"text");
   h.form.PopupMenu1Popup();
   for (MenuItem* item : {&h.N1, &h.N4, &h.N7, &h.N14}) EXPECT_TRUE(item->Enabled());
-  for (MenuItem* item : {&h.N2, &h.N5, &h.N8, &h.N10, &h.N11, &h.N15}) EXPECT_FALSE(item->Enabled());
+  for (MenuItem* item : {&h.N2, &h.N5, &h.N8, &h.N10, &h.N11, &h.N15})
+    EXPECT_FALSE(item->Enabled());
   h.form.SpeedButton3Click();
   h.form.PopupMenu1Popup();
   for (MenuItem* item : {&h.N2, &h.N5, &h.N8, &h.N10, &h.N11, &h.N15}) EXPECT_TRUE(item->Enabled());

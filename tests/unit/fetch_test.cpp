@@ -24,7 +24,9 @@ struct FetchCase {
   bool red;
 };
 
-void PrintTo(const FetchCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const FetchCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class FetchOrderTest : public testing::TestWithParam<FetchCase> {};
 
@@ -48,8 +50,9 @@ TEST_P(FetchOrderTest, FillsEditorListAndPitch) {
   EXPECT_EQ(h.Edit2.FontColor(), c.red ? kRed : kBlack);
   if (c.red) {
     ASSERT_EQ(h.messages.shown.size(), 1u);
-    EXPECT_EQ(h.messages.shown[0].text,
-              u"dX, dY が 0 です．\rdX, dY の値を設定するか、[取得]で複数の TEXT を選択してください．");
+    EXPECT_EQ(
+        h.messages.shown[0].text,
+        u"dX, dY が 0 です．\rdX, dY の値を設定するか、[取得]で複数の TEXT を選択してください．");
     EXPECT_EQ(h.messages.shown[0].style, MessageStyle::Plain);
   } else {
     EXPECT_TRUE(h.messages.shown.empty());
@@ -62,22 +65,57 @@ TEST_P(FetchOrderTest, FillsEditorListAndPitch) {
 
 INSTANTIATE_TEST_SUITE_P(
     Orders, FetchOrderTest,
-    testing::Values(
-        FetchCase{"Column", {{u"30", 0, 30}, {u"10", 0, 10}, {u"20", 0, 20}}, true,
-                  u"30\r\n20\r\n10", u"0.00", u"-10.00", false},
-        FetchCase{"Row", {{u"5", 5, 0}, {u"1", 1, 0}, {u"3", 3, 0}}, true, u"1\r\n3\r\n5",
-                  u"2.00", u"0.00", false},
-        FetchCase{"EqualKeysExchangeOrder", {{u"a", 2, 0}, {u"b", 2, 0}, {u"c", 1, 0}}, true,
-                  u"c\r\nb\r\na", u"0.00", u"0.00", true},
-        FetchCase{"EqualSpreadsChooseY", {{u"p", 0, 0}, {u"q", 5, 5}}, true, u"q\r\np",
-                  u"-5.00", u"-5.00", false},
-        FetchCase{"SortOffKeepsPickOrder", {{u"5", 5, 0}, {u"1", 1, 0}, {u"3", 3, 7}}, false,
-                  u"5\r\n1\r\n3", u"2.00", u"7.00", false},
-        FetchCase{"OneText", {{u"会議室", 10, 10}}, true, u"会議室", u"0.00", u"0.00", true},
-        FetchCase{"PitchBelowHalfHundredth", {{u"A", 0, 0}, {u"B", 0.004, -0.0049}}, false,
-                  u"A\r\nB", u"0.00", u"0.00", true},
-        FetchCase{"PitchAtHalfHundredth", {{u"A", 0, 0}, {u"B", 0.006, 0}}, false, u"A\r\nB",
-                  u"0.01", u"0.00", false}),
+    testing::Values(FetchCase{"Column",
+                              {{u"30", 0, 30}, {u"10", 0, 10}, {u"20", 0, 20}},
+                              true,
+                              u"30\r\n20\r\n10",
+                              u"0.00",
+                              u"-10.00",
+                              false},
+                    FetchCase{"Row",
+                              {{u"5", 5, 0}, {u"1", 1, 0}, {u"3", 3, 0}},
+                              true,
+                              u"1\r\n3\r\n5",
+                              u"2.00",
+                              u"0.00",
+                              false},
+                    FetchCase{"EqualKeysExchangeOrder",
+                              {{u"a", 2, 0}, {u"b", 2, 0}, {u"c", 1, 0}},
+                              true,
+                              u"c\r\nb\r\na",
+                              u"0.00",
+                              u"0.00",
+                              true},
+                    FetchCase{"EqualSpreadsChooseY",
+                              {{u"p", 0, 0}, {u"q", 5, 5}},
+                              true,
+                              u"q\r\np",
+                              u"-5.00",
+                              u"-5.00",
+                              false},
+                    FetchCase{"SortOffKeepsPickOrder",
+                              {{u"5", 5, 0}, {u"1", 1, 0}, {u"3", 3, 7}},
+                              false,
+                              u"5\r\n1\r\n3",
+                              u"2.00",
+                              u"7.00",
+                              false},
+                    FetchCase{
+                        "OneText", {{u"会議室", 10, 10}}, true, u"会議室", u"0.00", u"0.00", true},
+                    FetchCase{"PitchBelowHalfHundredth",
+                              {{u"A", 0, 0}, {u"B", 0.004, -0.0049}},
+                              false,
+                              u"A\r\nB",
+                              u"0.00",
+                              u"0.00",
+                              true},
+                    FetchCase{"PitchAtHalfHundredth",
+                              {{u"A", 0, 0}, {u"B", 0.006, 0}},
+                              false,
+                              u"A\r\nB",
+                              u"0.01",
+                              u"0.00",
+                              false}),
     [](const testing::TestParamInfo<FetchCase>& info) { return std::string(info.param.name); });
 
 TEST(FetchTest, AnchorFollowsAlignment) {
@@ -104,18 +142,19 @@ TEST(FetchTest, ReadsEachTextWithTheMinimalSequence) {
   using sim::ObjectKind;
   const auto& log = h.drawing->Calls();
   EXPECT_EQ(log.Count(ObjectKind::SelectionSet, u"Item"), 4u);
-  for (const char16_t* member : {u"EntityName", u"TextString", u"Handle", u"ObjectId",
-                                 u"Alignment", u"InsertionPoint", u"Layer"}) {
+  for (const char16_t* member : {u"EntityName", u"TextString", u"Handle", u"ObjectId", u"Alignment",
+                                 u"InsertionPoint", u"Layer"}) {
     EXPECT_EQ(log.Count(ObjectKind::Text, member), 4u) << ToUtf8(member);
   }
   EXPECT_EQ(log.Count(ObjectKind::Text, u"TextAlignmentPoint"), 0u);
   // Besides the texts: the window handle three times, the document, the set's
   // lookup and creation, the picking, and emptying and deleting the set.
-  EXPECT_EQ(log.Text(), u"Application.HWND\nApplication.HWND\nApplication.HWND\n"
-                        u"Application.ActiveDocument\nDocument.SelectionSets\nSelectionSets.Count\n"
-                        u"SelectionSets.Add\nSelectionSet.Clear\nSelectionSet.SelectOnScreen\n"
-                        u"SelectionSet.Count\n" +
-                            std::u16string(log.Text()).substr(log.Text().find(u"SelectionSet.Item")));
+  EXPECT_EQ(log.Text(),
+            u"Application.HWND\nApplication.HWND\nApplication.HWND\n"
+            u"Application.ActiveDocument\nDocument.SelectionSets\nSelectionSets.Count\n"
+            u"SelectionSets.Add\nSelectionSet.Clear\nSelectionSet.SelectOnScreen\n"
+            u"SelectionSet.Count\n" +
+                std::u16string(log.Text()).substr(log.Text().find(u"SelectionSet.Item")));
   EXPECT_EQ(log.Records().size(), 4u * 8 + 12);
   EXPECT_EQ(log.Records().back().member, u"Delete");
 }
@@ -143,14 +182,15 @@ TEST(FetchTest, NothingPickedOrCancelledChangesNothing) {
     EXPECT_TRUE(h.messages.shown.empty());
     EXPECT_TRUE(h.drawing->SelectionSetNames().empty());
     std::string main = std::to_string(test::kMainWindowHandle);
-    EXPECT_EQ(h.desktop.calls, (std::vector<std::string>{
-                                   "IsIconic(" + std::to_string(h.drawing->WindowHandle()) + ")",
-                                   "SetForegroundWindow(" + std::to_string(h.drawing->WindowHandle()) + ")",
-                                   "GetForegroundWindow(0)", "PressEscape", "Sleep(5)",
-                                   "GetWindowThreadProcessId(" + main + ")", "GetForegroundWindow(0)",
-                                   "GetWindowThreadProcessId(" + std::to_string(h.drawing->WindowHandle()) + ")",
-                                   "SetForegroundWindow(" + main + ")", "AttachThreadInput(1,2,1)",
-                                   "BringWindowToTop(" + main + ")", "AttachThreadInput(1,2,0)"}));
+    EXPECT_EQ(h.desktop.calls,
+              (std::vector<std::string>{
+                  "IsIconic(" + std::to_string(h.drawing->WindowHandle()) + ")",
+                  "SetForegroundWindow(" + std::to_string(h.drawing->WindowHandle()) + ")",
+                  "GetForegroundWindow(0)", "PressEscape", "Sleep(5)",
+                  "GetWindowThreadProcessId(" + main + ")", "GetForegroundWindow(0)",
+                  "GetWindowThreadProcessId(" + std::to_string(h.drawing->WindowHandle()) + ")",
+                  "SetForegroundWindow(" + main + ")", "AttachThreadInput(1,2,1)",
+                  "BringWindowToTop(" + main + ")", "AttachThreadInput(1,2,0)"}));
   }
 }
 
@@ -184,7 +224,8 @@ TEST(FetchTest, CadNotRunningIsSilentAndRaisesTheToolWindow) {
   EXPECT_TRUE(h.messages.shown.empty());
   EXPECT_TRUE(h.drawing->Calls().Records().empty());
   std::string main = std::to_string(test::kMainWindowHandle);
-  EXPECT_NE(std::find(h.desktop.calls.begin(), h.desktop.calls.end(), "SetForegroundWindow(" + main + ")"),
+  EXPECT_NE(std::find(h.desktop.calls.begin(), h.desktop.calls.end(),
+                      "SetForegroundWindow(" + main + ")"),
             h.desktop.calls.end());
 }
 

@@ -41,6 +41,15 @@ TEST(MainFormTest, CloseWritesAllFourKeysEveryTime) {
   EXPECT_EQ(h.profile.writes.size(), 8u);
 }
 
+TEST(MainFormTest, AFailedSettingsWriteReachesTheErrorReport) {
+  MainFormHarness h;
+  h.profile.failWrites = true;
+  DispatchEvent(h.messages, [&] { h.form.FormCloseQuery(); });
+  ASSERT_EQ(h.messages.shown.size(), 1u);
+  EXPECT_EQ(h.messages.shown[0].text, u"C:\\ro\\KelvoEditX.ini に書き込めません.");
+  EXPECT_EQ(h.messages.shown[0].style, MessageStyle::Error);
+}
+
 TEST(MainFormTest, VersionMessage) {
   MainFormHarness h;
   h.Run(&TKelvoMainForm::N25Click);
@@ -92,13 +101,23 @@ TEST(SettingsTest, IntegerNotations) {
   struct Case {
     const char16_t* text;
     std::optional<std::int32_t> value;
-  } cases[] = {{u"120", 120},        {u"-35", -35},           {u"+7", 7},
-               {u"0x1F", 31},        {u"0XfF", 255},          {u"$10", 16},
-               {u"$FFFFFFFF", -1},   {u"2147483647", 2147483647},
-               {u"2147483648", std::nullopt}, {u"-2147483648", INT32_MIN},
+  } cases[] = {{u"120", 120},
+               {u"-35", -35},
+               {u"+7", 7},
+               {u"0x1F", 31},
+               {u"0XfF", 255},
+               {u"$10", 16},
+               {u"$FFFFFFFF", -1},
+               {u"2147483647", 2147483647},
+               {u"2147483648", std::nullopt},
+               {u"-2147483648", INT32_MIN},
                {u"99999999999999999999", std::nullopt},
-               {u"", std::nullopt},  {u"abc", std::nullopt}, {u"12px", std::nullopt},
-               {u"0x", std::nullopt}, {u" 5", std::nullopt}, {u"1.5", std::nullopt}};
+               {u"", std::nullopt},
+               {u"abc", std::nullopt},
+               {u"12px", std::nullopt},
+               {u"0x", std::nullopt},
+               {u" 5", std::nullopt},
+               {u"1.5", std::nullopt}};
   for (const Case& c : cases) EXPECT_EQ(ParseProfileInteger(c.text), c.value);
 }
 

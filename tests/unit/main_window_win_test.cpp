@@ -13,7 +13,8 @@ namespace {
 
 struct RealMainWindow {
   RealMainWindow() {
-    main.Create(MainFormServices{main, dialog, messages, desktop, running, filter, profile, locale});
+    main.Create(
+        MainFormServices{main, dialog, messages, desktop, running, filter, profile, locale});
     dialog.Create(main.hwnd(), main.font());
   }
   ~RealMainWindow() { EntityList.clear(); }

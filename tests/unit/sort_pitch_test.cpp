@@ -7,7 +7,8 @@
 namespace kelvo {
 namespace {
 
-std::vector<Kelvo> Records(std::initializer_list<std::tuple<const char16_t*, double, double>> points) {
+std::vector<Kelvo> Records(
+    std::initializer_list<std::tuple<const char16_t*, double, double>> points) {
   std::vector<Kelvo> list;
   for (auto [name, x, y] : points) {
     Kelvo k;
@@ -63,8 +64,12 @@ TEST(PitchTest, FormatsTwoDecimalsInTheUsersSeparator) {
     double value;
     char16_t separator;
     const char16_t* text;
-  } cases[] = {{10, u'.', u"10.00"},   {-10, u'.', u"-10.00"},  {0.004, u'.', u"0.00"},
-               {-0.004, u'.', u"0.00"}, {0.005001, u'.', u"0.01"}, {1.5, u',', u"1,50"},
+  } cases[] = {{10, u'.', u"10.00"},
+               {-10, u'.', u"-10.00"},
+               {0.004, u'.', u"0.00"},
+               {-0.004, u'.', u"0.00"},
+               {0.005001, u'.', u"0.01"},
+               {1.5, u',', u"1,50"},
                {1234567.891, u'.', u"1234567.89"}};
   for (const Case& c : cases) EXPECT_EQ(FormatPitch(c.value, c.separator), c.text) << c.value;
 }
@@ -74,11 +79,11 @@ TEST(PitchTest, ReadsNumbersAndCountsAnythingElseAsZero) {
     const char16_t* text;
     char16_t separator;
     double value;
-  } cases[] = {{u"10.00", u'.', 10},  {u" -2.5 ", u'.', -2.5}, {u"+3", u'.', 3},
-               {u"1,5", u',', 1.5},   {u"1.5", u',', 0},       {u"1e2", u'.', 100},
-               {u"abc", u'.', 0},     {u"", u'.', 0},          {u"1.2.3", u'.', 0},
-               {u"--1", u'.', 0},     {u"+-1", u'.', 0},       {u"１０", u'.', 0},
-               {u"1e999", u'.', 0},   {u".5", u'.', 0.5}};
+  } cases[] = {{u"10.00", u'.', 10}, {u" -2.5 ", u'.', -2.5}, {u"+3", u'.', 3},
+               {u"1,5", u',', 1.5},  {u"1.5", u',', 0},       {u"1e2", u'.', 100},
+               {u"abc", u'.', 0},    {u"", u'.', 0},          {u"1.2.3", u'.', 0},
+               {u"--1", u'.', 0},    {u"+-1", u'.', 0},       {u"１０", u'.', 0},
+               {u"1e999", u'.', 0},  {u".5", u'.', 0.5}};
   for (const Case& c : cases) {
     EXPECT_EQ(ParsePitch(c.text, c.separator), c.value) << ToUtf8(c.text);
   }

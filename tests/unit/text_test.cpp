@@ -13,7 +13,9 @@ TEST(TextTest, Utf8RoundTripKeepsJapaneseAndAstralCharacters) {
 
 TEST(TextTest, BrokenInputBecomesReplacementCharacters) {
   EXPECT_EQ(ToUtf8(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD");
-  EXPECT_EQ(FromUtf8("a\xFF" "b\xE3\x81"), u"a\uFFFDb\uFFFD\uFFFD");
+  EXPECT_EQ(FromUtf8("a\xFF"
+                     "b\xE3\x81"),
+            u"a\uFFFDb\uFFFD\uFFFD");
   EXPECT_EQ(FromUtf8("\xC0\xAF"), u"\uFFFD\uFFFD");  // overlong form
 }
 
@@ -22,8 +24,8 @@ TEST(TextTest, BlankMeansOnlyCodesUpToSpace) {
     std::u16string line;
     bool blank;
   } cases[] = {
-      {u"", true},       {u" \t\r", true},   {std::u16string(1, u'\0'), true},
-      {u"\u3000", false}, {u"  a", false},   {u"\x1F\x20", true},
+      {u"", true},        {u" \t\r", true}, {std::u16string(1, u'\0'), true},
+      {u"\u3000", false}, {u"  a", false},  {u"\x1F\x20", true},
   };
   for (const auto& c : cases) EXPECT_EQ(IsBlank(c.line), c.blank) << ToUtf8(c.line);
   EXPECT_EQ(Trim(u" \tab c\r\n"), u"ab c");

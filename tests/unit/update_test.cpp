@@ -30,7 +30,8 @@ struct UpdateFixture {
     fetched = ids;
   }
 
-  void Update(std::u16string_view lines, std::u16string_view dX = u"10", std::u16string_view dY = u"0") {
+  void Update(std::u16string_view lines, std::u16string_view dX = u"10",
+              std::u16string_view dY = u"0") {
     h.Memo1.SetText(lines);
     h.Edit1.SetText(dX);
     h.Edit2.SetText(dY);
@@ -42,7 +43,8 @@ struct UpdateFixture {
     std::vector<std::string> texts;
     for (const sim::Entity& e : h.drawing->LiveEntities()) {
       const sim::Point& p = e.alignment == 0 ? e.insertion : e.alignmentPoint;
-      texts.push_back(ToUtf8(e.text) + "@" + std::to_string(int(p[0])) + "," + std::to_string(int(p[1])));
+      texts.push_back(ToUtf8(e.text) + "@" + std::to_string(int(p[0])) + "," +
+                      std::to_string(int(p[1])));
     }
     return texts;
   }
@@ -82,7 +84,9 @@ struct PairingCase {
   const char16_t* message;
 };
 
-void PrintTo(const PairingCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const PairingCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class UpdatePairingTest : public testing::TestWithParam<PairingCase> {};
 
@@ -110,24 +114,63 @@ TEST_P(UpdatePairingTest, DrawingAndList) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, UpdatePairingTest,
     testing::Values(
-        PairingCase{"BlankLineInTheMiddle", {u"A", u"B", u"C"}, u"A\r\n \r\nC", u"10",
-                    {"A@0,5", "C@20,5"}, {true, false, true}, nullptr},
+        PairingCase{"BlankLineInTheMiddle",
+                    {u"A", u"B", u"C"},
+                    u"A\r\n \r\nC",
+                    u"10",
+                    {"A@0,5", "C@20,5"},
+                    {true, false, true},
+                    nullptr},
         PairingCase{"FewerLines", {u"A", u"B", u"C"}, u"A", u"10", {"A@0,5"}, {true}, nullptr},
-        PairingCase{"MoreLines", {u"A", u"B", u"C"}, u"A\r\nB\r\nC\r\nD\r\nE", u"10",
+        PairingCase{"MoreLines",
+                    {u"A", u"B", u"C"},
+                    u"A\r\nB\r\nC\r\nD\r\nE",
+                    u"10",
                     {"A@0,5", "B@10,5", "C@20,5", "D@30,5", "E@40,5"},
-                    {true, true, true, true, true}, nullptr},
-        PairingCase{"MoreLinesWithABlankExtraLine", {u"A", u"B", u"C"}, u"A\r\nB\r\nC\r\n\r\nE", u"10",
-                    {"A@0,5", "B@10,5", "C@20,5", "E@40,5"}, {true, true, true, false, true}, nullptr},
-        PairingCase{"ZeroPitch", {u"A", u"B", u"C"}, u"A\r\nB\r\nC\r\nD\r\nE", u"0",
-                    {"A@0,5", "B@10,5", "C@20,5"}, {true, true, true, false, false}, kZeroPitch},
-        PairingCase{"PitchJustBelowTheBound", {u"A", u"B"}, u"A\r\nB\r\nC", u"0.0009",
-                    {"A@0,5", "B@10,5"}, {true, true, false}, kZeroPitch},
-        PairingCase{"PitchAtTheBound", {u"A", u"B"}, u"A\r\nB\r\nC", u"-0.001",
-                    {"A@0,5", "B@10,5", "C@9,5"}, {true, true, true}, nullptr},
-        PairingCase{"PitchThatIsNoNumber", {u"A", u"B"}, u"A\r\nB\r\nC", u"ten",
-                    {"A@0,5", "B@10,5"}, {true, true, false}, kZeroPitch},
-        PairingCase{"LeadingSpacesAndIdeographicSpaces", {u"A", u"B"}, u"  x\r\n\u3000\u3000", u"10",
-                    {"  x@0,5", "\xE3\x80\x80\xE3\x80\x80@10,5"}, {true, true}, nullptr},
+                    {true, true, true, true, true},
+                    nullptr},
+        PairingCase{"MoreLinesWithABlankExtraLine",
+                    {u"A", u"B", u"C"},
+                    u"A\r\nB\r\nC\r\n\r\nE",
+                    u"10",
+                    {"A@0,5", "B@10,5", "C@20,5", "E@40,5"},
+                    {true, true, true, false, true},
+                    nullptr},
+        PairingCase{"ZeroPitch",
+                    {u"A", u"B", u"C"},
+                    u"A\r\nB\r\nC\r\nD\r\nE",
+                    u"0",
+                    {"A@0,5", "B@10,5", "C@20,5"},
+                    {true, true, true, false, false},
+                    kZeroPitch},
+        PairingCase{"PitchJustBelowTheBound",
+                    {u"A", u"B"},
+                    u"A\r\nB\r\nC",
+                    u"0.0009",
+                    {"A@0,5", "B@10,5"},
+                    {true, true, false},
+                    kZeroPitch},
+        PairingCase{"PitchAtTheBound",
+                    {u"A", u"B"},
+                    u"A\r\nB\r\nC",
+                    u"-0.001",
+                    {"A@0,5", "B@10,5", "C@9,5"},
+                    {true, true, true},
+                    nullptr},
+        PairingCase{"PitchThatIsNoNumber",
+                    {u"A", u"B"},
+                    u"A\r\nB\r\nC",
+                    u"ten",
+                    {"A@0,5", "B@10,5"},
+                    {true, true, false},
+                    kZeroPitch},
+        PairingCase{"LeadingSpacesAndIdeographicSpaces",
+                    {u"A", u"B"},
+                    u"  x\r\n\u3000\u3000",
+                    u"10",
+                    {"  x@0,5", "\xE3\x80\x80\xE3\x80\x80@10,5"},
+                    {true, true},
+                    nullptr},
         PairingCase{"OnlyBlankLines", {u"A", u"B"}, u" \r\n\r\n", u"10", {}, {}, nullptr}),
     [](const testing::TestParamInfo<PairingCase>& info) { return std::string(info.param.name); });
 
@@ -227,7 +270,8 @@ TEST(UpdateTest, CtrlEnterRunsUpdateEvenWhileTheButtonIsDisabled) {
   f.h.form.Memo1KeyPress(key);
   EXPECT_EQ(key, 0);
   EXPECT_EQ(f.Texts(), (Strings{"Z@0,5"}));
-  EXPECT_EQ(f.h.desktop.calls.back(), "SetForegroundWindow(" + std::to_string(test::kMainWindowHandle) + ")");
+  EXPECT_EQ(f.h.desktop.calls.back(),
+            "SetForegroundWindow(" + std::to_string(test::kMainWindowHandle) + ")");
 }
 
 // Every CAD call of a standard update, made to fail in turn: the run ends with

@@ -1,0 +1,119 @@
+// The demo: the simulated CAD with its sample drawing and KelvoEditX beside it.
+// With --interactive it leaves both to the person at the display; otherwise it
+// performs a short scripted session and prints "SHOT <name>" at each moment
+// worth a screenshot, pausing so that the caller can take it.
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <thread>
+
+#include "app/main_layout.h"
+#include "base/error.h"
+#include "base/text.h"
+#include "cad/com_raii_win.h"
+#include "tests/e2e/driver_win.h"
+
+namespace kelvo::e2e {
+namespace {
+
+void Shot(const char* name) {
+  std::printf("SHOT %s\n", name);
+  std::fflush(stdout);
+  std::this_thread::sleep_for(1500ms);
+}
+
+void Step(const char* what) {
+  std::printf("%s\n", what);
+  std::fflush(stdout);
+}
+
+std::vector<std::int64_t> Ids(SimCad& cad, bool (*wanted)(const std::u16string&)) {
+  std::vector<std::int64_t> ids;
+  for (const sim::Entity& e : cad.Drawing()) {
+    if (e.kind == sim::EntityKind::Text && wanted(e.text)) ids.push_back(e.id);
+  }
+  return ids;
+}
+
+bool IsTag(const std::u16string& text) {
+  return text.rfind(u"No.", 0) == 0;
+}
+bool IsRoom(const std::u16string& text) {
+  for (const char16_t* room : {u"会議室", u"応接室", u"事務室", u"倉庫", u"更衣室"}) {
+    if (text == room) return true;
+  }
+  return false;
+}
+
+// A command has finished when its abort button is disabled again.
+void WaitForTheRun(Kelvo& kelvo) {
+  WaitFor([&] { return kelvo.Enabled(kIdSpeedButton5); }, 5s);
+  WaitFor([&] { return !kelvo.Enabled(kIdSpeedButton5); }, 60s);
+}
+
+int Run(bool interactive) {
+  ComApartment apartment;
+  SimCad cad(true);
+  Kelvo kelvo;
+  // Beside the CAD's window, which takes the right half of the screen.
+  WritePrivateProfileStringW(L"KelvoEdit", L"Left", L"60", kelvo.IniPath().c_str());
+  WritePrivateProfileStringW(L"KelvoEdit", L"Top", L"120", kelvo.IniPath().c_str());
+  kelvo.Start();
+  if (interactive) {
+    Step(
+        "KelvoEditX and the simulated CAD are running. Press 取得, pick texts in the CAD window "
+        "(Enter ends the picking), edit the lines and press Ctrl+Enter. Close KelvoEditX to end.");
+    kelvo.process().Wait(std::chrono::hours(24));
+    return 0;
+  }
+  Shot("01-start");
+
+  Step("fetch the numbered tags");
+  cad.QueuePicks(Ids(cad, IsTag));
+  kelvo.Click(kIdSpeedButton1);
+  WaitFor([&] { return kelvo.Text(kIdMemo1).find(u"No.008") != std::u16string::npos; });
+  Shot("02-fetched-tags");
+
+  Step("renumber them and add two more, then update");
+  std::u16string lines;
+  for (int n = 101; n <= 110; ++n) lines += u"No." + ToU16(n) + u"\r\n";
+  kelvo.SetText(kIdMemo1, lines);
+  kelvo.Click(kIdSpeedButton2);
+  WaitForTheRun(kelvo);
+  Shot("03-updated");
+
+  Step("fetch the room names and align them at a wider pitch");
+  cad.QueuePicks(Ids(cad, IsRoom));
+  kelvo.Click(kIdSpeedButton1);
+  WaitFor([&] { return kelvo.Text(kIdMemo1).find(u"更衣室") != std::u16string::npos; });
+  Shot("04-fetched-rooms");
+  kelvo.SetText(kIdEdit1, u"0.00");
+  kelvo.SetText(kIdEdit2, u"-15.00");
+  kelvo.Type(kIdEdit2, u"\r");
+  WaitFor(
+      [&] {
+        for (const sim::Entity& e : cad.Drawing()) {
+          if (e.text == u"更衣室") return e.insertion[1] == -60;
+        }
+        return false;
+      },
+      30s);
+  Shot("05-aligned");
+  kelvo.Close();
+  return 0;
+}
+
+}  // namespace
+}  // namespace kelvo::e2e
+
+int main(int argc, char** argv) {
+  bool interactive = argc > 1 && std::string(argv[1]) == "--interactive";
+  try {
+    return kelvo::e2e::Run(interactive);
+  } catch (const kelvo::Error& e) {
+    std::printf("demo failed: %s\n", e.what());
+    return 1;
+  }
+}
