@@ -28,36 +28,8 @@ std::u16string JoinLines(const std::vector<Kelvo>& records) {
 
 }  // namespace
 
-TKelvoMainForm::TKelvoMainForm(const MainFormControls& c, const MainFormServices& services)
-    : SpeedButton1(c.SpeedButton1),
-      SpeedButton2(c.SpeedButton2),
-      SpeedButton6(c.SpeedButton6),
-      Label3(c.Label3),
-      Edit1(c.Edit1),
-      Label4(c.Label4),
-      Edit2(c.Edit2),
-      Label1(c.Label1),
-      Label2(c.Label2),
-      SpeedButton7(c.SpeedButton7),
-      CheckBox1(c.CheckBox1),
-      SpeedButton3(c.SpeedButton3),
-      SpeedButton5(c.SpeedButton5),
-      SpeedButton4(c.SpeedButton4),
-      Memo2(c.Memo2),
-      Memo1(c.Memo1),
-      StatusBar1(c.StatusBar1),
-      Timer1(c.Timer1),
-      N1(c.N1),
-      N2(c.N2),
-      N4(c.N4),
-      N5(c.N5),
-      N7(c.N7),
-      N8(c.N8),
-      N10(c.N10),
-      N11(c.N11),
-      N14(c.N14),
-      N15(c.N15),
-      services_(services) {}
+TKelvoMainForm::TKelvoMainForm(const MainFormControls& controls, const MainFormServices& services)
+    : MainFormControls(controls), services_(services) {}
 
 void TKelvoMainForm::FormCreate() {
   TargetProgID = kDefaultProgID;

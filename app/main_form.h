@@ -62,7 +62,8 @@ struct MainFormServices {
   const Locale& locale;
 };
 
-class TKelvoMainForm {
+// The controls are the form's own fields, named as in the window layout.
+class TKelvoMainForm : public MainFormControls {
  public:
   TKelvoMainForm(const MainFormControls& controls, const MainFormServices& services);
 
@@ -97,35 +98,6 @@ class TKelvoMainForm {
   // Lifts a dialog above the topmost main window while it is shown; onOk runs
   // for an OK result before the z-order is put back.
   ModalResult ShowModalTopmost(Window& dialog, const std::function<void()>& onOk = {});
-
-  Button& SpeedButton1;
-  Button& SpeedButton2;
-  Button& SpeedButton6;
-  Label& Label3;
-  Edit& Edit1;
-  Label& Label4;
-  Edit& Edit2;
-  Label& Label1;
-  Label& Label2;
-  Button& SpeedButton7;
-  CheckBox& CheckBox1;
-  Button& SpeedButton3;
-  Button& SpeedButton5;
-  Button& SpeedButton4;
-  Memo& Memo2;
-  Memo& Memo1;
-  StatusBar& StatusBar1;
-  Timer& Timer1;
-  MenuItem& N1;
-  MenuItem& N2;
-  MenuItem& N4;
-  MenuItem& N5;
-  MenuItem& N7;
-  MenuItem& N8;
-  MenuItem& N10;
-  MenuItem& N11;
-  MenuItem& N14;
-  MenuItem& N15;
 
   std::u16string undoText;
   bool undoFlag = false;

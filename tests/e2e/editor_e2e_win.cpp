@@ -101,3 +101,20 @@ TEST_F(E2eTest, GutterFollowsTheEditorWithinATick) {
 
 }  // namespace
 }  // namespace kelvo::e2e
+
+namespace kelvo::e2e {
+namespace {
+
+TEST_F(E2eTest, AMinimisedWindowStoresItsRestoredPosition) {
+  Kelvo kelvo;
+  kelvo.Start();
+  SetWindowPos(kelvo.main(), nullptr, 210, 160, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  ShowWindow(kelvo.main(), SW_MINIMIZE);
+  ASSERT_TRUE(WaitFor([&] { return IsIconic(kelvo.main()) != FALSE; }));
+  kelvo.Close();
+  EXPECT_EQ(IniValue(kelvo.IniPath(), L"KelvoEdit", L"Left"), L"210");
+  EXPECT_EQ(IniValue(kelvo.IniPath(), L"KelvoEdit", L"Top"), L"160");
+}
+
+}  // namespace
+}  // namespace kelvo::e2e
