@@ -18,8 +18,6 @@ constexpr DWORD kMainStyle =
 constexpr DWORD kMainExStyle = WS_EX_TOPMOST | WS_EX_APPWINDOW;
 constexpr UINT_PTR kTimerId = 1;
 constexpr UINT kTimerInterval = 200;
-constexpr COLORREF kGutterText = RGB(255, 255, 255);
-constexpr COLORREF kGutterBack = RGB(192, 192, 192);
 
 HFONT MakeFont(int pixelHeight) {
   return CreateFontW(-pixelHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
@@ -42,9 +40,8 @@ MainWindow::MainWindow(HINSTANCE instance, Win32Messages& messages)
 MainWindow::~MainWindow() {
   if (window_ != nullptr) DestroyWindow(window_);
   if (popup_ != nullptr) DestroyMenu(popup_);
-  for (HGDIOBJ object : {static_cast<HGDIOBJ>(font_), static_cast<HGDIOBJ>(editorFont_),
-                         static_cast<HGDIOBJ>(gutterBrush_)}) {
-    if (object != nullptr) DeleteObject(object);
+  for (HFONT font : {font_, editorFont_}) {
+    if (font != nullptr) DeleteObject(font);
   }
 }
 
@@ -68,13 +65,13 @@ void MainWindow::Create(const MainFormServices& services) {
   panel.lpszClassName = kPanelClass;
   RegisterClassExW(&panel);
   RegisterSpeedButtonClass(instance_);
+  Win32Gutter::RegisterClass(instance_);
 
   HDC screen = GetDC(nullptr);
   dpi_ = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
   font_ = MakeFont(Scale(12));
   editorFont_ = MakeFont(Scale(13));
-  gutterBrush_ = CreateSolidBrush(kGutterBack);
 
   RECT r{0, 0, Scale(kMainClientWidth), Scale(kMainClientHeight)};
   AdjustWindowRectEx(&r, kMainStyle, FALSE, kMainExStyle);
@@ -102,7 +99,7 @@ void MainWindow::Create(const MainFormServices& services) {
   edit1_ = std::make_unique<Win32Edit>(controls_[kIdEdit1]);
   edit2_ = std::make_unique<Win32Edit>(controls_[kIdEdit2]);
   checkBox1_ = std::make_unique<Win32CheckBox>(controls_[kIdCheckBox1]);
-  memo2_ = std::make_unique<Win32Memo>(controls_[kIdMemo2]);
+  memo2_ = std::make_unique<Win32Gutter>(controls_[kIdMemo2], controls_[kIdMemo1]);
   memo1_ = std::make_unique<Win32Memo>(controls_[kIdMemo1]);
   statusBar1_ = std::make_unique<Win32StatusBar>(controls_[kIdStatusBar1]);
   timer1_ = std::make_unique<Win32Timer>(window_, kTimerId, kTimerInterval);
@@ -155,14 +152,15 @@ void MainWindow::CreateControls() {
         style |= WS_CLIPCHILDREN;
         break;
       case ControlKind::Memo:
-        className = L"EDIT";
         parent = panel_;
         exStyle = WS_EX_CLIENTEDGE;
-        // Without automatic scrolling a multi-line edit refuses text that does
-        // not fit in its window, and the gutter must take any number of lines.
-        style |= ES_MULTILINE | ES_NOHIDESEL | ES_AUTOVSCROLL | ES_AUTOHSCROLL;
-        style |=
-            c.id == kIdMemo1 ? (WS_VSCROLL | WS_HSCROLL | WS_TABSTOP) : (ES_READONLY | ES_RIGHT);
+        if (c.id == kIdMemo2) {
+          className = kGutterClass;
+          break;
+        }
+        className = L"EDIT";
+        style |= ES_MULTILINE | ES_NOHIDESEL | ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_VSCROLL |
+                 WS_HSCROLL | WS_TABSTOP;
         break;
       case ControlKind::StatusBar:
         className = STATUSCLASSNAMEW;
@@ -170,9 +168,7 @@ void MainWindow::CreateControls() {
         break;
     }
     if (c.visible) style |= WS_VISIBLE;
-    // The gutter looks and acts disabled but keeps its own colours: a disabled
-    // edit control would paint its numbers grey.
-    if (!c.enabled && c.id != kIdMemo2) style |= WS_DISABLED;
+    if (!c.enabled) style |= WS_DISABLED;
     std::u16string caption(c.caption);
     HWND control =
         CreateWindowExW(exStyle, className, Wide(caption), style, Scale(c.left), Scale(c.top),
@@ -186,11 +182,9 @@ void MainWindow::CreateControls() {
     if (c.kind == ControlKind::Edit) ImmAssociateContextEx(control, nullptr, 0);
   }
   HWND editor = controls_[kIdMemo1];
-  // The editor holds texts of any size, not the control's default 30,000
-  // characters, and the gutter numbers every line of them.
-  for (int id : {kIdMemo1, kIdMemo2}) SendMessageW(controls_[id], EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
+  // The editor holds texts of any size, not the control's default 30,000 characters.
+  SendMessageW(editor, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
   Subclass(editor, EditorProc, this);
-  Subclass(controls_[kIdMemo2], GutterProc, this);
   for (int id : {kIdEdit1, kIdEdit2}) Subclass(controls_[id], FieldProc, this);
   int parts[] = {Scale(kStatusPanelWidth), Scale(2 * kStatusPanelWidth)};
   SendMessageW(controls_[kIdStatusBar1], SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
@@ -329,11 +323,6 @@ LRESULT MainWindow::ControlColor(HDC dc, HWND control, UINT message) {
     SetBkColor(dc, ToColorRef(memo1_->BackColor()));
     return reinterpret_cast<LRESULT>(memo1_->BackBrush());
   }
-  if (control == controls_[kIdMemo2]) {
-    SetTextColor(dc, kGutterText);
-    SetBkColor(dc, kGutterBack);
-    return reinterpret_cast<LRESULT>(gutterBrush_);
-  }
   if (control == controls_[kIdEdit1] || control == controls_[kIdEdit2]) {
     Win32Edit& edit = control == controls_[kIdEdit1] ? *edit1_ : *edit2_;
     SetTextColor(dc, ToColorRef(edit.FontColor()));
@@ -375,27 +364,18 @@ LRESULT CALLBACK MainWindow::EditorProc(HWND window, UINT message, WPARAM wp, LP
     case WM_CHAR:
       if (!self->KeyPress(kIdMemo1, wp)) return 0;
       break;
-    default:
+    // Text changed by a message from anywhere: a multi-line edit reports none
+    // of these with EN_CHANGE.
+    case WM_SETTEXT:
+    case EM_REPLACESEL:
+    case WM_CLEAR:
+    case WM_CUT:
+    case WM_PASTE:
+    case WM_UNDO:
+    case EM_UNDO:
+      if (self->memo1_) self->memo1_->NoteChange();
       break;
-  }
-  return CallOriginal(window, message, wp, lp);
-}
-
-LRESULT CALLBACK MainWindow::GutterProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
-  auto* self = static_cast<MainWindow*>(SubclassOwner(window));
-  switch (message) {
-    case WM_MOUSEACTIVATE:
-      return MA_NOACTIVATEANDEAT;
-    case WM_SETFOCUS:
-      SetFocus(self->controls_[kIdMemo1]);
-      return 0;
-    case WM_SETCURSOR:
-      SetCursor(LoadCursorW(nullptr, IDC_ARROW));
-      return TRUE;
     default:
-      if ((message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || message == WM_CONTEXTMENU) {
-        return 0;
-      }
       break;
   }
   return CallOriginal(window, message, wp, lp);
@@ -424,7 +404,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_COMMAND:
       if (HIWORD(wp) == EN_CHANGE && memo1_ && reinterpret_cast<HWND>(lp) == controls_[kIdMemo1]) {
-        memo1_->NoteUserChange();
+        memo1_->NoteChange();
         return 0;
       }
       if (lp != 0 && HIWORD(wp) != BN_CLICKED) break;

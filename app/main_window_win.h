@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/main_form.h"
+#include "ui/gutter_win.h"
 #include "ui/messages_win.h"
 #include "ui/widgets_win.h"
 
@@ -42,7 +43,6 @@ class MainWindow : public Window {
   static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wp, LPARAM lp);
   static LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
   static LRESULT CALLBACK EditorProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
-  static LRESULT CALLBACK GutterProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
   static LRESULT CALLBACK FieldProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
   // A typed character in a control; false when the handler swallowed it.
   bool KeyPress(int control, WPARAM& key);
@@ -64,7 +64,6 @@ class MainWindow : public Window {
   int dpi_ = 96;
   HFONT font_ = nullptr;
   HFONT editorFont_ = nullptr;
-  HBRUSH gutterBrush_ = nullptr;
   HMENU popup_ = nullptr;
   std::map<int, HWND> controls_;
 
@@ -73,7 +72,8 @@ class MainWindow : public Window {
   std::unique_ptr<Win32Label> label3_, label4_, label1_, label2_;
   std::unique_ptr<Win32Edit> edit1_, edit2_;
   std::unique_ptr<Win32CheckBox> checkBox1_;
-  std::unique_ptr<Win32Memo> memo2_, memo1_;
+  std::unique_ptr<Win32Gutter> memo2_;
+  std::unique_ptr<Win32Memo> memo1_;
   std::unique_ptr<Win32StatusBar> statusBar1_;
   std::unique_ptr<Win32Timer> timer1_;
   std::map<int, std::unique_ptr<Win32MenuItem>> menuItems_;

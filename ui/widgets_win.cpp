@@ -32,19 +32,20 @@ void Win32Label::SetText(std::u16string_view text) {
   RECT old;
   GetWindowRect(window_, &old);
   MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&old), 2);
-  SetWindowText16(window_, text);
-  // Labels size themselves to their text.
+  // Labels size themselves to their text, before it is drawn.
+  std::u16string copy(text);
   HDC dc = GetDC(window_);
   HGDIOBJ font =
       SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(window_, WM_GETFONT, 0, 0)));
-  std::u16string copy(text);
   SIZE size{};
   GetTextExtentPoint32W(dc, Wide(copy), static_cast<int>(copy.size()), &size);
   SelectObject(dc, font);
   ReleaseDC(window_, dc);
   SetWindowPos(window_, nullptr, 0, 0, size.cx + 2, std::max<LONG>(size.cy, old.bottom - old.top),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowText16(window_, copy);
   InvalidateRect(parent, &old, TRUE);
+  InvalidateRect(window_, nullptr, TRUE);
 }
 
 bool Win32CheckBox::Checked() const {

@@ -96,8 +96,9 @@ class Win32Memo : public Win32Control<Memo> {
   Color BackColor() const override { return backColor_; }
   void SetBackColor(Color color) override;
   std::uint64_t Revision() const override { return revision_; }
-  // The user changed the text (EN_CHANGE reached the parent).
-  void NoteUserChange() { ++revision_; }
+  // The text changed other than through this widget: typed by the user, or
+  // set by a message from elsewhere.
+  void NoteChange() { ++revision_; }
   // The brush the parent paints the background with.
   HBRUSH BackBrush() const { return brush_; }
 
