@@ -1,5 +1,7 @@
 #include "sim/selection_filter.h"
 
+#include <utility>
+
 #include <algorithm>
 
 #include "base/error.h"
@@ -46,8 +48,9 @@ std::vector<std::u16string> SplitTypeNames(std::u16string_view list) {
 
 }  // namespace
 
-SelectionFilter::SelectionFilter(std::vector<std::u16string> dxfTypes) : restricted_(true) {
-  for (const auto& t : dxfTypes) dxfTypes_.push_back(UpperAscii(t));
+SelectionFilter::SelectionFilter(std::vector<std::u16string> dxfTypes)
+    : restricted_(true), dxfTypes_(std::move(dxfTypes)) {
+  for (auto& t : dxfTypes_) t = UpperAscii(t);
 }
 
 SelectionFilter SelectionFilter::FromVariants(const Variant& types, const Variant& data) {

@@ -22,7 +22,6 @@ class Win32Gutter : public MemoryMemo {
   void ReplaceSel(std::u16string_view text, bool canUndo) override;
   void LineScroll(int lines) override;
   void EndUpdate() override;
-  void SetEnabled(bool enabled) override;
   void SetVisible(bool visible) override;
 
  private:
