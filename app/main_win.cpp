@@ -13,6 +13,7 @@
 #include "cad/message_filter_win.h"
 #include "cad/running_objects_win.h"
 #include "ui/messages_win.h"
+#include "ui/application_window_win.h"
 #include "ui/modal_window_win.h"
 
 namespace {
@@ -39,9 +40,13 @@ int RunProgram(HINSTANCE instance) {
   MainFormServices services{main,    targetDialog,  messages, desktop,
                             running, messageFilter, profile,  locale};
   main.Create(services);
+  ApplicationWindow application(instance);
   for (ModalWindow* dialog : {&targetDialog, &replaceDialog, &addDialog, &serialDialog}) {
-    dialog->Create(main.hwnd(), main.font());
+    dialog->Create(application.hwnd(), main.font());
   }
+  // The target list and its fields come later; the dialog can be left already.
+  targetDialog.AddControl(L"BUTTON", u"取り消し", BS_PUSHBUTTON | WS_TABSTOP, IDCANCEL, 161, 271,
+                          88, 25);
   main.Show();
 
   MSG msg;

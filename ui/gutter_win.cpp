@@ -48,10 +48,6 @@ void Win32Gutter::EndUpdate() {
   Invalidate();
 }
 
-void Win32Gutter::SetEnabled(bool enabled) {
-  MemoryMemo::SetEnabled(enabled);
-}
-
 void Win32Gutter::SetVisible(bool visible) {
   MemoryMemo::SetVisible(visible);
   ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE);

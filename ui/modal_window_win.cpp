@@ -1,5 +1,7 @@
 #include "ui/modal_window_win.h"
 
+#include <vector>
+
 #include "ui/widgets_win.h"
 
 namespace kelvo {
@@ -95,7 +97,18 @@ ModalResult ModalWindow::ShowModal() {
   MoveTo((GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
   result_ = ModalResult::None;
   running_ = true;
-  if (owner_ != nullptr) EnableWindow(owner_, FALSE);
+  // Modal over every window of the program, as the other windows are disabled.
+  std::vector<HWND> disabled;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM list) -> BOOL {
+        if (IsWindowVisible(window) && IsWindowEnabled(window)) {
+          reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&disabled));
+  for (HWND window : disabled) EnableWindow(window, FALSE);
   ShowWindow(window_, SW_SHOW);
   SetForegroundWindow(window_);
   MSG msg;
@@ -114,7 +127,7 @@ ModalResult ModalWindow::ShowModal() {
     }
   }
   running_ = false;
-  if (owner_ != nullptr) EnableWindow(owner_, TRUE);
+  for (HWND window : disabled) EnableWindow(window, TRUE);
   ShowWindow(window_, SW_HIDE);
   return result_ == ModalResult::None ? ModalResult::Cancel : result_;
 }

@@ -18,7 +18,9 @@ class ModalWindow : public Window {
 
   ModalWindow(HINSTANCE instance, const wchar_t* className, std::u16string_view caption,
               int clientWidth, int clientHeight);
-  // Creates the window; it stays hidden until ShowModal.
+  // Creates the window; it stays hidden until ShowModal. The owner is the
+  // program's hidden application window: a dialog owned by the topmost main
+  // window would share its band, and Wine then keeps both there for good.
   void Create(HWND owner, HFONT font);
   ~ModalWindow() override;
   ModalWindow(const ModalWindow&) = delete;

@@ -49,3 +49,31 @@ TEST_F(E2eTest, MainWindowShowsItsControlsAndTheVersionMessage) {
 
 }  // namespace
 }  // namespace kelvo::e2e
+
+namespace kelvo::e2e {
+namespace {
+
+TEST_F(E2eTest, TheCadButtonShowsTheTargetDialogAboveTheToolWindow) {
+  Kelvo kelvo;
+  kelvo.Start();
+  kelvo.Click(kIdSpeedButton7);
+  HWND dialog = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    for (HWND w : TopWindows(kelvo.process().id(), L"TTargetCADForm")) {
+      if (IsWindowVisible(w)) dialog = w;
+    }
+    return dialog != nullptr;
+  }));
+  EXPECT_EQ(WindowText16(dialog), u"ターゲット CAD");
+  EXPECT_EQ(GetWindowLongPtrW(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST, WS_EX_TOPMOST);
+  EXPECT_EQ(GetWindowLongPtrW(kelvo.main(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+  PostMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(dialog); }));
+  EXPECT_TRUE(WaitFor([&] {
+    return (GetWindowLongPtrW(kelvo.main(), GWL_EXSTYLE) & WS_EX_TOPMOST) == WS_EX_TOPMOST;
+  }));
+  EXPECT_TRUE(kelvo.Responsive());
+}
+
+}  // namespace
+}  // namespace kelvo::e2e

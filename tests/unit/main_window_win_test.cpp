@@ -6,6 +6,7 @@
 #include "app/main_window_win.h"
 #include "cad/connection.h"
 #include "support/fakes.h"
+#include "ui/application_window_win.h"
 #include "ui/modal_window_win.h"
 
 namespace kelvo {
@@ -15,7 +16,7 @@ struct RealMainWindow {
   RealMainWindow() {
     main.Create(
         MainFormServices{main, dialog, messages, desktop, running, filter, profile, locale});
-    dialog.Create(main.hwnd(), main.font());
+    dialog.Create(application.hwnd(), main.font());
   }
   ~RealMainWindow() { EntityList.clear(); }
   HWND Control(int id) const {
@@ -33,6 +34,7 @@ struct RealMainWindow {
   test::MemoryProfile profile;
   test::TestLocale locale;
   MainWindow main{GetModuleHandleW(nullptr), messages};
+  ApplicationWindow application{GetModuleHandleW(nullptr)};
   ModalWindow dialog{GetModuleHandleW(nullptr), L"TTargetCADForm", u"ターゲット CAD", 315, 307};
 };
 
@@ -48,6 +50,30 @@ TEST(MainWindowWinTest, TickGrowsTheGutterAndFollowsTheEditor) {
   w.main.form().Timer1Timer();
   EXPECT_EQ(SendMessageW(w.Control(kIdMemo2), EM_GETFIRSTVISIBLELINE, 0, 0),
             SendMessageW(w.Control(kIdMemo1), EM_GETFIRSTVISIBLELINE, 0, 0));
+}
+
+}  // namespace
+}  // namespace kelvo
+
+namespace kelvo {
+namespace {
+
+bool Topmost(HWND window) {
+  return (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+TEST(MainWindowWinTest, DialogIsLiftedAboveAndTheMainWindowPutBackOnTop) {
+  RealMainWindow w;
+  w.main.Show();
+  ASSERT_TRUE(Topmost(w.main.hwnd()));
+  SetTimer(w.dialog.hwnd(), 7, 50, [](HWND dialog, UINT, UINT_PTR id, DWORD) {
+    KillTimer(dialog, id);
+    PostMessageW(dialog, WM_CLOSE, 0, 0);
+  });
+  ModalResult result = w.main.form().ShowModalTopmost(w.dialog, [] {});
+  EXPECT_EQ(result, ModalResult::Cancel);
+  EXPECT_FALSE(Topmost(w.dialog.hwnd()));
+  EXPECT_TRUE(Topmost(w.main.hwnd()));
 }
 
 }  // namespace
