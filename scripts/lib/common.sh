@@ -52,7 +52,7 @@ ensure_deps() {
       echo "installing: $missing"
       apt-get update -qq >/dev/null
       # shellcheck disable=SC2086
-      DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing >/dev/null
+      DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing >/dev/null
     else
       echo "missing packages; run: sudo apt-get install -y $missing" >&2
       exit 1
