@@ -105,7 +105,6 @@ class TKelvoMainForm : public MainFormControls {
   std::int32_t iLineLast = 0;
 
  private:
-  friend class LongCommand;
   // A long command is running: other commands do not start from inside it.
   bool Busy() const { return runFlag; }
   // What the tick derives from the editor's text, kept until the text or the

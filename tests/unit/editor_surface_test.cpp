@@ -228,6 +228,8 @@ TEST(LongCommandTest, OtherCommandsDoNotStartFromInsideARun) {
   h.Memo1.SetText(u"keep");
   LongCommand run(h.form, h.messages);
   h.Run(&TKelvoMainForm::SpeedButton1Click);
+  h.Run(&TKelvoMainForm::SpeedButton2Click);
+  h.Run(&TKelvoMainForm::SpeedButton6Click);
   h.Run(&TKelvoMainForm::N20Click);
   h.Run(&TKelvoMainForm::SpeedButton7Click);
   EXPECT_TRUE(h.drawing->Calls().Records().empty());
