@@ -20,7 +20,7 @@
 #include "sim/sim_objects.h"
 #include "sim/simcad_clsid_win.h"
 #include "sim/simcad_options_win.h"
-#include "sim/simcad_sample_win.h"
+#include "sim/simcad_sample.h"
 #include "sim/simcad_window_win.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include "sim/drawing.h"
 #include "sim/gdi_raii_win.h"
 #include "sim/simcad_options_win.h"
-#include "sim/simcad_view_win.h"
+#include "sim/simcad_view.h"
 
 namespace kelvo::sim {
 

@@ -8,7 +8,7 @@
 #include "sim/drawing.h"
 #include "sim/simcad_clsid_win.h"
 #include "sim/simcad_options_win.h"
-#include "sim/simcad_sample_win.h"
+#include "sim/simcad_sample.h"
 
 namespace kelvo::sim {
 namespace {

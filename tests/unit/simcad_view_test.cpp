@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "sim/drawing.h"
-#include "sim/simcad_view_win.h"
+#include "sim/simcad_view.h"
 
 namespace kelvo::sim {
 namespace {

@@ -1,4 +1,4 @@
-#include "sim/simcad_sample_win.h"
+#include "sim/simcad_sample.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "sim/simcad_view_win.h"
+#include "sim/simcad_view.h"
 
 #include <algorithm>
 #include <cmath>
