@@ -26,6 +26,12 @@ void Win32Messages::ShowMessage(std::u16string_view text, std::u16string_view ca
   if (style == MessageStyle::Information) flags |= MB_ICONINFORMATION | MB_DEFBUTTON1;
   HWND owner = GetActiveWindow();
   if (owner == nullptr) owner = mainWindow_;
+  if (style == MessageStyle::Plain) {
+    // Centred on the screen: a box without an owner is, and it must still
+    // stand above the topmost tool window and hold the program's windows.
+    owner = nullptr;
+    flags |= MB_TASKMODAL | MB_TOPMOST;
+  }
   std::u16string body(text);
   std::u16string title(caption);
   MessageBoxW(owner, Wide(body), Wide(title), flags);
