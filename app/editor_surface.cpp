@@ -21,26 +21,20 @@ int SelectedLines(const Memo& memo) {
 
 }  // namespace
 
-void TKelvoMainForm::RefreshTextFacts() {
+int TKelvoMainForm::CaretRow() {
   std::uint64_t revision = Memo1.Revision();
   int selStart = Memo1.SelStart();
-  if (revision != editorFacts_.revision) {
-    editorFacts_.dataLines = CountDataLines(Memo1);
-    editorFacts_.listedLines = EditorLineCount(Memo1);
+  if (revision != caret_.revision || selStart != caret_.selStart) {
+    caret_ = {revision, selStart, Memo1.LineFromChar(selStart) + 1};
   }
-  if (revision != editorFacts_.revision || selStart != editorFacts_.selStart) {
-    editorFacts_.caretRow = Memo1.LineFromChar(selStart) + 1;
-  }
-  editorFacts_.revision = revision;
-  editorFacts_.selStart = selStart;
+  return caret_.row;
 }
 
 void TKelvoMainForm::Timer1Timer() {
   Timer1.SetEnabled(false);
-  RefreshTextFacts();
-  int caretRow = editorFacts_.caretRow;
+  int caretRow = CaretRow();
 
-  iLineLast = editorFacts_.dataLines;
+  iLineLast = editorLines_.DataLines();
   Label1.SetText(u"データ行数 = " + ToU16(iLineLast));
 
   Color back = static_cast<int>(EntityList.size()) < caretRow ? kLightGrey : kWindowColor;
@@ -65,11 +59,8 @@ void TKelvoMainForm::Timer1Timer() {
 }
 
 void TKelvoMainForm::GrowGutter() {
-  if (Memo2.Revision() != gutterRevision_) {
-    gutterLines_ = EditorLineCount(Memo2);
-    gutterRevision_ = Memo2.Revision();
-  }
-  if (editorFacts_.listedLines > gutterLines_) FillGutter(editorFacts_.listedLines + kGutterSpare);
+  int lines = editorLines_.EditorLines();
+  if (lines > gutterLines_.EditorLines()) FillGutter(lines + kGutterSpare);
 }
 
 void TKelvoMainForm::FillGutter(int lines) {

@@ -11,6 +11,7 @@
 #include "cad/cad_platform.h"
 #include "cad/command_view.h"
 #include "cad/kelvo.h"
+#include "ui/memo_lines.h"
 #include "ui/widgets.h"
 #include "ui/window.h"
 
@@ -107,16 +108,14 @@ class TKelvoMainForm : public MainFormControls {
  private:
   // A long command is running: other commands do not start from inside it.
   bool Busy() const { return runFlag; }
-  // What the tick derives from the editor's text, kept until the text or the
-  // caret moves: on a long text the edit control walks its lines to answer.
-  struct TextFacts {
+  // The caret row, kept until the text or the caret moves: on a long text the
+  // edit control walks its lines to answer.
+  struct CaretFacts {
     std::uint64_t revision = ~std::uint64_t{0};
     int selStart = -1;
-    int caretRow = 1;
-    int dataLines = 0;
-    int listedLines = 0;
+    int row = 1;
   };
-  void RefreshTextFacts();
+  int CaretRow();
   void GrowGutter();
   // The gutter's numbers 1 to lines, as one update.
   void FillGutter(int lines);
@@ -128,9 +127,9 @@ class TKelvoMainForm : public MainFormControls {
   void ProposePitch();
 
   MainFormServices services_;
-  TextFacts editorFacts_;
-  std::uint64_t gutterRevision_ = ~std::uint64_t{0};
-  int gutterLines_ = 0;
+  CaretFacts caret_;
+  MemoLineCounts editorLines_{Memo1};
+  MemoLineCounts gutterLines_{Memo2};
 };
 
 }  // namespace kelvo

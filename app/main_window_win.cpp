@@ -8,6 +8,7 @@
 #include "app/popup_layout.h"
 #include "ui/speed_button_win.h"
 #include "ui/subclass_win.h"
+#include "ui/window_proc_win.h"
 
 namespace kelvo {
 namespace {
@@ -48,7 +49,7 @@ MainWindow::~MainWindow() {
 void MainWindow::Create(const MainFormServices& services) {
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = Proc;
+  wc.lpfnWndProc = OwnerWindowProc<MainWindow>;
   wc.hInstance = instance_;
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
@@ -331,16 +332,6 @@ LRESULT MainWindow::ControlColor(HDC dc, HWND control, UINT message) {
   }
   return DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc),
                         reinterpret_cast<LPARAM>(control));
-}
-
-LRESULT CALLBACK MainWindow::Proc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    self->window_ = window;
-  }
-  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  return self != nullptr ? self->Handle(message, wp, lp) : DefWindowProcW(window, message, wp, lp);
 }
 
 LRESULT CALLBACK MainWindow::PanelProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {

@@ -12,6 +12,7 @@
 #include "ui/gutter_win.h"
 #include "ui/messages_win.h"
 #include "ui/widgets_win.h"
+#include "ui/window_proc_win.h"
 
 namespace kelvo {
 
@@ -40,7 +41,9 @@ class MainWindow : public Window {
   ModalResult ShowModal() override { return ModalResult::Cancel; }
 
  private:
-  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wp, LPARAM lp);
+  template <typename Owner>
+  friend LRESULT CALLBACK OwnerWindowProc(HWND, UINT, WPARAM, LPARAM);
+  void Attach(HWND window) { window_ = window; }
   static LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
   static LRESULT CALLBACK EditorProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
   static LRESULT CALLBACK FieldProc(HWND window, UINT message, WPARAM wp, LPARAM lp);

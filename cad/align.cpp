@@ -19,7 +19,7 @@ constexpr double kSmallestPitchY = 0.01;
 
 class AlignRun {
  public:
-  AlignRun(const ObjectRef& doc, CommandView& view) : doc_(doc), view_(view) {}
+  AlignRun(const ObjectRef& doc, CommandView& view) : doc_(doc), view_(view), lines_(view.editor) {}
 
   void Run() {
     n_ = EntityList.size();
@@ -43,7 +43,7 @@ class AlignRun {
 
   bool PlaceList() {
     for (std::size_t i = 0; i < n_; ++i) {
-      view_.progress(static_cast<int>(i) + 1, EditorLineCount(view_.editor));
+      view_.progress(static_cast<int>(i) + 1, lines_.EditorLines());
       if (EntityList[i].objId != 0) {
         PlaceLiveEntry(i);
       } else {
@@ -55,7 +55,7 @@ class AlignRun {
   }
 
   void PlaceLiveEntry(std::size_t i) {
-    if (static_cast<int>(i) >= CountDataLines(view_.editor)) return;
+    if (static_cast<int>(i) >= lines_.DataLines()) return;
     Kelvo& entry = EntityList[i];
     entry.insPt = MovedPoint(entry.insPt, PitchX(i), PitchY(i));
     ObjectRef entity;
@@ -89,7 +89,7 @@ class AlignRun {
 
   // Returns false when the user stopped the run.
   bool AddLinesPastTheList() {
-    int dataLines = CountDataLines(view_.editor);
+    int dataLines = lines_.DataLines();
     if (dataLines <= static_cast<int>(n_)) return true;
     if (!hasSource_) hasSource_ = FindLastLiveEntity(doc_, source_);
     if (!hasSource_) return true;
@@ -134,7 +134,7 @@ class AlignRun {
 
   void DeleteEntriesPastTheData() {
     std::size_t m = EntityList.size();
-    auto dataLines = static_cast<std::size_t>(CountDataLines(view_.editor));
+    auto dataLines = static_cast<std::size_t>(lines_.DataLines());
     if (dataLines >= m) return;
     for (std::size_t i = dataLines; i < m; ++i) {
       Kelvo& entry = EntityList[i];
@@ -154,6 +154,7 @@ class AlignRun {
 
   const ObjectRef& doc_;
   CommandView& view_;
+  MemoLineCounts lines_;
   std::size_t n_ = 0;
   double dX_ = 0;
   double dY_ = 0;

@@ -44,7 +44,8 @@ std::optional<Variant> SlotPoint(std::size_t slot, const CommandView& view) {
 
 class UpdateRun {
  public:
-  UpdateRun(const ObjectRef& doc, CommandView& view) : doc_(doc), view_(view) {}
+  UpdateRun(const ObjectRef& doc, CommandView& view)
+      : doc_(doc), view_(view), lines_(view.editor) {}
 
   void Run() {
     n_ = EntityList.size();
@@ -56,12 +57,10 @@ class UpdateRun {
   }
 
  private:
-  int DataLines() const { return CountDataLines(view_.editor); }
-
   // Returns true when the user stopped the pass.
   bool PairLinesWithEntries() {
     for (std::size_t i = 0; i < n_; ++i) {
-      view_.progress(static_cast<int>(i) + 1, EditorLineCount(view_.editor));
+      view_.progress(static_cast<int>(i) + 1, lines_.EditorLines());
       if (EntityList[i].objId != 0) {
         WriteLiveEntry(i);
       } else {
@@ -78,7 +77,7 @@ class UpdateRun {
     Kelvo& entry = EntityList[i];
     try {
       ObjectRef entity = ObjectIdToObject(doc_, entry.objId);
-      bool pastData = line_ >= DataLines();
+      bool pastData = line_ >= lines_.DataLines();
       if (pastData || IsBlank(view_.editor.Line(line_))) {
         Get(entity, u"Delete");
         entry.sHnd.clear();
@@ -99,7 +98,7 @@ class UpdateRun {
     if (!hasSource_) hasSource_ = FindLastLiveEntity(doc_, source_);
     if (!hasSource_) return;
     ObjectRef copy = CopyOf(source_);
-    bool pastData = line_ >= DataLines();
+    bool pastData = line_ >= lines_.DataLines();
     if (pastData || IsBlank(view_.editor.Line(line_))) {
       Get(copy, u"Delete");
       EntityList[i].sHnd.clear();
@@ -132,7 +131,7 @@ class UpdateRun {
   }
 
   void AddExtraLines() {
-    if (!hasSource_ || EditorLineCount(view_.editor) <= line_) return;
+    if (!hasSource_ || lines_.EditorLines() <= line_) return;
     Pitch pitch = ReadPitch(view_);
     if (std::fabs(pitch.dX) < kSmallestAddPitch && std::fabs(pitch.dY) < kSmallestAddPitch) {
       view_.messages.ShowMessage(kZeroPitchAddMessage, kApplicationTitle, MessageStyle::Plain);
@@ -143,9 +142,9 @@ class UpdateRun {
     double x = PointX(*start);
     double y = PointY(*start);
     Variant running = *start;
-    int end = DataLines();
+    int end = lines_.DataLines();
     for (int s = line_; s < end; ++s) {
-      view_.progress(s + 1, EditorLineCount(view_.editor));
+      view_.progress(s + 1, lines_.EditorLines());
       x += pitch.dX;
       y += pitch.dY;
       running = MovedPoint(running, x, y);
@@ -184,6 +183,8 @@ class UpdateRun {
 
   const ObjectRef& doc_;
   CommandView& view_;
+  // The editor is read live: it stays editable while the queue is pumped.
+  MemoLineCounts lines_;
   std::size_t n_ = 0;
   int line_ = 0;
   ObjectRef source_;

@@ -18,3 +18,14 @@ int CountDataLines(const Memo& memo) {
 }
 
 }  // namespace kelvo
+
+namespace kelvo {
+
+void MemoLineCounts::Refresh() {
+  if (memo_.Revision() == revision_) return;
+  revision_ = memo_.Revision();
+  editorLines_ = EditorLineCount(memo_);
+  dataLines_ = CountDataLines(memo_);
+}
+
+}  // namespace kelvo

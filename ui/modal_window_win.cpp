@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "ui/widgets_win.h"
+#include "ui/window_proc_win.h"
 
 namespace kelvo {
 namespace {
@@ -30,7 +31,7 @@ void ModalWindow::Create(HWND owner, HFONT font) {
   WNDCLASSEXW wc{};
   if (!GetClassInfoExW(instance_, className_, &wc)) {
     wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = Proc;
+    wc.lpfnWndProc = OwnerWindowProc<ModalWindow>;
     wc.hInstance = instance_;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
@@ -135,16 +136,6 @@ ModalResult ModalWindow::ShowModal() {
 void ModalWindow::EndModal(ModalResult result) {
   result_ = result;
   running_ = false;
-}
-
-LRESULT CALLBACK ModalWindow::Proc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<ModalWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    self->window_ = window;
-  }
-  auto* self = reinterpret_cast<ModalWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  return self != nullptr ? self->Handle(message, wp, lp) : DefWindowProcW(window, message, wp, lp);
 }
 
 LRESULT ModalWindow::Handle(UINT message, WPARAM wp, LPARAM lp) {

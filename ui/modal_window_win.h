@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ui/window.h"
+#include "ui/window_proc_win.h"
 
 namespace kelvo {
 
@@ -42,7 +43,9 @@ class ModalWindow : public Window {
   void SetCommandHandler(CommandHandler handler) { onCommand_ = std::move(handler); }
 
  private:
-  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wp, LPARAM lp);
+  template <typename Owner>
+  friend LRESULT CALLBACK OwnerWindowProc(HWND, UINT, WPARAM, LPARAM);
+  void Attach(HWND window) { window_ = window; }
   LRESULT Handle(UINT message, WPARAM wp, LPARAM lp);
 
   HINSTANCE instance_;
