@@ -1,5 +1,6 @@
 #include "base/portable_locale.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -124,6 +125,56 @@ std::optional<std::u16string> PortableLocale::MapWidth(std::u16string_view text,
     for (char16_t c : text) AppendHalf(out, c);
   }
   return out;
+}
+
+namespace {
+
+char16_t UpperOf(char16_t c) {
+  if (InRange(c, u'a', u'z') || InRange(c, 0xE0, 0xFE) || InRange(c, 0x3B1, 0x3C9) ||
+      InRange(c, 0x430, 0x44F)) {
+    if (c == 0xF7 || c == 0x3C2) return c;  // ÷ and the final sigma have no capital
+    return static_cast<char16_t>(c - 0x20);
+  }
+  if (c == 0xFF) return 0x178;
+  if (InRange(c, 0x450, 0x45F)) return static_cast<char16_t>(c - 0x50);
+  if (InRange(c, 0xFF41, 0xFF5A)) return static_cast<char16_t>(c - 0x20);
+  return c;
+}
+
+}  // namespace
+
+std::u16string PortableLocale::ToUpper(std::u16string_view text) const {
+  std::u16string upper(text);
+  for (char16_t& c : upper) c = UpperOf(c);
+  return upper;
+}
+
+int PortableLocale::CompareNoCase(std::u16string_view a, std::u16string_view b) const {
+  std::size_t n = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    char16_t x = UpperOf(a[i]);
+    char16_t y = UpperOf(b[i]);
+    if (x != y) return x < y ? -1 : 1;
+  }
+  if (a.size() == b.size()) return 0;
+  return a.size() < b.size() ? -1 : 1;
+}
+
+std::u16string PortableLocale::FromAnsi(std::string_view bytes) const {
+  std::u16string text;
+  text.reserve(bytes.size());
+  for (char b : bytes) text += static_cast<char16_t>(static_cast<unsigned char>(b));
+  return text;
+}
+
+std::optional<std::string> PortableLocale::ToAnsi(std::u16string_view text) const {
+  std::string bytes;
+  bytes.reserve(text.size());
+  for (char16_t c : text) {
+    if (c > 0xFF) return std::nullopt;
+    bytes += static_cast<char>(c);
+  }
+  return bytes;
 }
 
 }  // namespace kelvo

@@ -9,7 +9,7 @@
 
 #include "app/profile.h"
 #include "base/error.h"
-#include "base/locale.h"
+#include "base/portable_locale.h"
 #include "cad/cad_platform.h"
 #include "ui/window.h"
 
@@ -153,7 +153,7 @@ class MemoryProfile : public Profile {
   int screenHeight = 1024;
 };
 
-class TestLocale : public Locale {
+class TestLocale : public PortableLocale {
  public:
   std::optional<std::u16string> MapWidth(std::u16string_view, Width) const override {
     return std::nullopt;

@@ -62,5 +62,21 @@ TEST(PortableLocaleTest, OtherPairsAndCharactersLeftAlone) {
   EXPECT_EQ(PortableLocale().DecimalSeparator(), u'.');
 }
 
+TEST(PortableLocaleTest, UpperCaseKeepsEveryPosition) {
+  PortableLocale locale;
+  EXPECT_EQ(locale.ToUpper(u"abc-ÀéÿｚΩω ß÷"), u"ABC-ÀÉŸＺΩΩ ß÷");
+  EXPECT_EQ(locale.ToUpper(u"カナ漢字123"), u"カナ漢字123");
+  EXPECT_LT(locale.CompareNoCase(u"apple", u"Banana"), 0);
+  EXPECT_EQ(locale.CompareNoCase(u"ABC", u"abc"), 0);
+  EXPECT_GT(locale.CompareNoCase(u"abcd", u"ABC"), 0);
+}
+
+TEST(PortableLocaleTest, AnsiIsLatin1AndRefusesWhatItCannotHold) {
+  PortableLocale locale;
+  EXPECT_EQ(locale.FromAnsi(std::string("A\xE9\xFF", 3)), u"Aéÿ");
+  EXPECT_EQ(locale.ToAnsi(u"Aéÿ"), std::string("A\xE9\xFF", 3));
+  EXPECT_EQ(locale.ToAnsi(u"図面"), std::nullopt);
+}
+
 }  // namespace
 }  // namespace kelvo

@@ -47,6 +47,25 @@ TEST(WindowsLocaleTest, MapsWithTheLengthItNeeds) {
   EXPECT_EQ(Map(locale, wide, Width::Half), line);
 }
 
+TEST(WindowsLocaleTest, UpperCaseAndOrderIgnoringCase) {
+  WindowsLocale locale;
+  EXPECT_EQ(locale.ToUpper(u"abc-ｚ図"), u"ABC-Ｚ図");
+  EXPECT_EQ(locale.CompareNoCase(u"ABC", u"abc"), 0);
+  EXPECT_LT(locale.CompareNoCase(u"apple", u"Banana"), 0);
+  EXPECT_GT(locale.CompareNoCase(u"Banana", u"apple"), 0);
+}
+
+// The tests run with the Japanese code page, as the program does for its users.
+TEST(WindowsLocaleTest, AnsiCodePageRoundTripsAndRefusesWhatItLacks) {
+  WindowsLocale locale;
+  std::u16string japanese = u"ブリックスCAD\tBricscadApp.AcadApplication";
+  std::optional<std::string> bytes = locale.ToAnsi(japanese);
+  ASSERT_TRUE(bytes.has_value());
+  EXPECT_EQ(locale.FromAnsi(*bytes), japanese);
+  EXPECT_EQ(locale.ToAnsi(u"\u00E9\U0001F600"), std::nullopt);
+  EXPECT_EQ(locale.ToAnsi(u""), std::string());
+}
+
 TEST(WindowsLocaleTest, DecimalSeparatorIsAPunctuationMark) {
   char16_t separator = WindowsLocale().DecimalSeparator();
   EXPECT_TRUE(separator == u'.' || separator == u',' || separator == u'\u066B')

@@ -206,12 +206,11 @@ TEST(ZenHanTest, PumpRunsAfterEveryEntry) {
   }
 }
 
-class FailingLocale : public Locale {
+class FailingLocale : public PortableLocale {
  public:
   std::optional<std::u16string> MapWidth(std::u16string_view, Width) const override {
     return std::nullopt;
   }
-  char16_t DecimalSeparator() const override { return u'.'; }
 };
 
 TEST(ZenHanTest, FailingPlatformMappingKeepsTheText) {
