@@ -107,11 +107,15 @@ void TKelvoMainForm::ShowFetchedTexts(std::vector<Kelvo> records) {
 void TKelvoMainForm::ProposePitch() {
   double dX = 0;
   double dY = 0;
-  std::size_t n = EntityList.size();
-  // A record without a point (a pick that was not a text) gives no pitch.
-  if (n >= 2 && HasPoint(EntityList[n - 1].insPt) && HasPoint(EntityList[n - 2].insPt)) {
-    dX = PointX(EntityList[n - 1].insPt) - PointX(EntityList[n - 2].insPt);
-    dY = PointY(EntityList[n - 1].insPt) - PointY(EntityList[n - 2].insPt);
+  // Records without a point (picks that were not texts) sort last; the pitch
+  // comes from the last two that have one.
+  std::vector<const Variant*> placed;
+  for (auto it = EntityList.rbegin(); it != EntityList.rend() && placed.size() < 2; ++it) {
+    if (HasPoint(it->insPt)) placed.push_back(&it->insPt);
+  }
+  if (placed.size() == 2) {
+    dX = PointX(*placed[0]) - PointX(*placed[1]);
+    dY = PointY(*placed[0]) - PointY(*placed[1]);
   }
   char16_t separator = services_.locale.DecimalSeparator();
   Edit1.SetText(FormatPitch(dX, separator));

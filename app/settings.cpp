@@ -27,16 +27,17 @@ std::optional<std::int32_t> ParseProfileInteger(std::u16string_view text) {
   bool negative = false;
   int radix = 10;
   std::size_t i = 0;
-  if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
-    negative = text[i] == u'-';
-    ++i;
-  }
-  if (text.substr(i, 1) == u"$") {
+  // Only text that starts with "$" or "0x" is hexadecimal; a sign belongs to
+  // decimal text alone.
+  if (text.substr(0, 1) == u"$") {
     radix = 16;
-    i += 1;
-  } else if (text.substr(i, 2) == u"0x" || text.substr(i, 2) == u"0X") {
+    i = 1;
+  } else if (text.substr(0, 2) == u"0x" || text.substr(0, 2) == u"0X") {
     radix = 16;
-    i += 2;
+    i = 2;
+  } else if (!text.empty() && (text[0] == u'+' || text[0] == u'-')) {
+    negative = text[0] == u'-';
+    i = 1;
   }
   if (i >= text.size()) return std::nullopt;
   std::int64_t value = 0;

@@ -22,4 +22,8 @@ inline bool IsBlank(std::u16string_view line) {
 
 std::u16string ToU16(std::int64_t value);
 
+// ASCII letters compared without regard to case, every other code unit
+// exactly: how the CAD compares member and table names.
+bool EqualsIgnoringAsciiCase(std::u16string_view a, std::u16string_view b);
+
 }  // namespace kelvo

@@ -1,5 +1,6 @@
 #include "cad/connection.h"
 
+#include "base/text.h"
 #include "cad/automation.h"
 
 namespace kelvo {
@@ -59,7 +60,8 @@ ObjectRef GetTempSelectionSet(const ObjectRef& doc) {
   for (std::int32_t i = 0; i < n; ++i) {
     Arg index{Variant(i)};
     ObjectRef set = Call(sets, u"Item", std::span<Arg>(&index, 1)).ToObject();
-    if (Get(set, u"Name").ToString() == u"ssTemp") {
+    // The CAD's set names are case-blind: "SSTEMP" left by another tool is ours too.
+    if (EqualsIgnoringAsciiCase(Get(set, u"Name").ToString(), u"ssTemp")) {
       Get(set, u"Clear");
       return set;
     }

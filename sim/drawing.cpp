@@ -34,12 +34,19 @@ void CheckAlignment(std::int32_t alignment, std::u16string_view member) {
   }
 }
 
-// A non-left text is placed by its alignment point; a left one reads (0,0,0) there.
+// A non-left text is placed by its alignment point; a left one reads (0,0,0)
+// there. An aligned or fitted text keeps both of its points.
 void Settle(Entity& text) {
   if (text.alignment == 0) {
     text.alignmentPoint = {};
-  } else {
+  } else if (!HasTwoPoints(text.alignment)) {
     text.insertion = InsertionFromAnchor(text.alignmentPoint, text.alignment, text.text);
+  }
+}
+
+void CheckTwoPointsApart(const Entity& text, std::u16string_view member) {
+  if (HasTwoPoints(text.alignment) && text.insertion == text.alignmentPoint) {
+    RaiseError(member, u"an aligned or fitted text needs two different points");
   }
 }
 
@@ -70,6 +77,7 @@ std::int64_t Drawing::AddText(std::u16string text, double x, double y, std::int3
     e.insertion = {x, y, 0};
   } else {
     e.alignmentPoint = {x, y, 0};
+    e.insertion = InsertionFromAnchor(e.alignmentPoint, alignment, e.text);
   }
   Settle(e);
   return AddEntity(std::move(e));
@@ -101,9 +109,22 @@ const Entity& Drawing::Live(std::int64_t id, std::u16string_view member) const {
 }
 
 Entity& Drawing::LiveText(std::int64_t id, std::u16string_view member) {
-  auto& e = const_cast<Entity&>(Live(id, member));
+  Entity& e = Changeable(id, member);
   if (e.kind != EntityKind::Text) RaiseError(member, u"the object is not a text");
   return e;
+}
+
+Entity& Drawing::Changeable(std::int64_t id, std::u16string_view member) {
+  auto& e = const_cast<Entity&>(Live(id, member));
+  for (const std::u16string& layer : lockedLayers_) {
+    if (SameName(layer, e.layer)) RaiseError(member, u"the object is on a locked layer");
+  }
+  return e;
+}
+
+void Drawing::SetLayerLocked(std::u16string_view layer, bool locked) {
+  std::erase_if(lockedLayers_, [&](const std::u16string& l) { return SameName(l, layer); });
+  if (locked) lockedLayers_.emplace_back(layer);
 }
 
 std::vector<Entity> Drawing::LiveEntities() const {
@@ -133,8 +154,11 @@ void Drawing::SetAlignment(std::int64_t id, std::int32_t alignment) {
 void Drawing::SetInsertionPoint(std::int64_t id, const Point& point) {
   Entity& e = LiveText(id, u"InsertionPoint");
   CheckPoint(point, u"InsertionPoint");
-  e.insertion = point;
-  Settle(e);
+  Entity moved = e;
+  moved.insertion = point;
+  Settle(moved);
+  CheckTwoPointsApart(moved, u"InsertionPoint");
+  e = std::move(moved);
   ++changeCount_;
 }
 
@@ -144,18 +168,20 @@ void Drawing::SetAlignmentPoint(std::int64_t id, const Point& point) {
   if (e.alignment == 0) {
     RaiseError(u"TextAlignmentPoint", u"a left-aligned text is placed by its insertion point");
   }
-  e.alignmentPoint = point;
-  Settle(e);
+  Entity moved = e;
+  moved.alignmentPoint = point;
+  Settle(moved);
+  CheckTwoPointsApart(moved, u"TextAlignmentPoint");
+  e = std::move(moved);
   ++changeCount_;
 }
 
 std::int64_t Drawing::Copy(std::int64_t id) {
-  return AddEntity(Live(id, u"Copy"));
+  return AddEntity(Changeable(id, u"Copy"));
 }
 
 void Drawing::Erase(std::int64_t id) {
-  Live(id, u"Delete");
-  entities_[static_cast<std::size_t>(id - firstObjectId_)].erased = true;
+  Changeable(id, u"Delete").erased = true;
   ++changeCount_;
 }
 

@@ -64,6 +64,8 @@ class Drawing {
   // insertion point.
   void SetAlignment(std::int64_t id, std::int32_t alignment);
   // A non-left text accepts it without effect: its alignment point places it.
+  // An aligned or fitted text lies between its two points, so either point
+  // moves that end alone, and the two may never meet.
   void SetInsertionPoint(std::int64_t id, const Point& point);
   // A left text refuses it.
   void SetAlignmentPoint(std::int64_t id, const Point& point);
@@ -72,6 +74,10 @@ class Drawing {
   void Erase(std::int64_t id);
   void Update(std::int64_t id);
   void Regen() { ++regenCount_; }
+
+  // A locked layer's entities can be read but not changed, copied or erased.
+  // Layer names are case-blind.
+  void SetLayerLocked(std::u16string_view layer, bool locked);
 
   // Selection sets, in the order they were added. Names are unique without
   // regard to case.
@@ -118,12 +124,15 @@ class Drawing {
 
  private:
   Entity& LiveText(std::int64_t id, std::u16string_view member);
+  // The live entity, refused when its layer is locked.
+  Entity& Changeable(std::int64_t id, std::u16string_view member);
   std::int64_t AddEntity(Entity entity);
   SelectionSet& MutableSet(std::int64_t key, std::u16string_view member);
 
   std::int64_t firstObjectId_;
   std::deque<Entity> entities_;  // index = id - firstObjectId_; a deque keeps references
   std::vector<SelectionSet> sets_;
+  std::vector<std::u16string> lockedLayers_;
   std::int64_t nextSetKey_ = 1;
   std::deque<PickOutcome> pickQueue_;
   Picker picker_;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/text.h"
+
 namespace kelvo::sim {
 namespace {
 
@@ -12,9 +14,7 @@ char16_t FoldAscii(char16_t c) {
 }  // namespace
 
 bool SameName(std::u16string_view a, std::u16string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(),
-                    [](char16_t x, char16_t y) { return FoldAscii(x) == FoldAscii(y); });
+  return EqualsIgnoringAsciiCase(a, b);
 }
 
 bool StartsWithName(std::u16string_view text, std::u16string_view prefix) {

@@ -30,6 +30,10 @@ class TestMembers {
     d_.Erase(id);
     return {};
   }
+  Variant LockLayer(std::span<Arg> a) {
+    d_.SetLayerLocked(StringArg(a[0], u"SimLockLayer"), BoolArg(a[1], u"SimLockLayer"));
+    return {};
+  }
   Variant QueuePicks(std::span<Arg> a) {
     const auto* items = a[0].value.Get<VariantArray>();
     if (items == nullptr) RaiseError(u"SimQueuePicks", u"an array of object ids is expected");
@@ -91,6 +95,7 @@ constexpr Member<T> kMembers[] = {
     {u"SimAddText", true, &T::AddText, nullptr, 3, 5},
     {u"SimAddLine", true, &T::AddLine, nullptr, 4, 5},
     {u"SimEraseEntity", true, &T::EraseEntity, nullptr, 1, 1},
+    {u"SimLockLayer", true, &T::LockLayer, nullptr, 2, 2},
     {u"SimQueuePicks", true, &T::QueuePicks, nullptr, 1, 1},
     {u"SimQueueCancel", true, &T::QueueCancel},
     {u"SimIgnoreFilter", true, &T::IgnoreFilter, nullptr, 1, 1},

@@ -7,6 +7,7 @@
 //   SimAddText(text, x, y[, alignment = 0[, layer = "0"]]) -> Int64 object id
 //   SimAddLine(x1, y1, x2, y2[, layer = "0"])              -> Int64 object id
 //   SimEraseEntity(id)                 the user erased it by hand
+//   SimLockLayer(name, Bool)           locks or unlocks a layer
 //   SimQueuePicks(VariantArray ids)    the next SelectOnScreen picks these
 //   SimQueueCancel()                   the next SelectOnScreen is cancelled
 //   SimIgnoreFilter(Bool)              picks pass in spite of the filter

@@ -16,6 +16,11 @@ inline constexpr double kTextHeight = 2.5;
 inline constexpr std::int32_t kMaxAlignment = 14;
 
 bool IsValidAlignment(std::int32_t alignment);
+// Aligned (3) and fit (5) texts run from their insertion point to their
+// alignment point; both are kept, and the text stretches between them.
+inline bool HasTwoPoints(std::int32_t alignment) {
+  return alignment == 3 || alignment == 5;
+}
 // Alignment point minus insertion point for this alignment and string.
 Point AnchorOffset(std::int32_t alignment, std::u16string_view text);
 Point InsertionFromAnchor(const Point& anchor, std::int32_t alignment, std::u16string_view text);

@@ -208,13 +208,18 @@ TEST(FetchTest, ShorterSecondFetchShortensTheList) {
 }
 
 TEST(FetchTest, ReusesALeftOverTempSetAndRemovesIt) {
-  MainFormHarness h;
-  h.drawing->AddSelectionSet(u"other");
-  h.drawing->AddSelectionSet(u"ssTemp");
-  h.drawing->ClearCallLog();
-  h.Fetch({h.drawing->AddText(u"A", 0, 0)});
-  EXPECT_EQ(h.drawing->Calls().Count(sim::ObjectKind::SelectionSets, u"Add"), 0u);
-  EXPECT_EQ(h.drawing->SelectionSetNames(), std::vector<std::u16string>{u"other"});
+  // The CAD's set names are case-blind, so another tool's "SSTEMP" is the same set.
+  for (const char16_t* leftOver : {u"ssTemp", u"SSTEMP"}) {
+    MainFormHarness h;
+    h.drawing->AddSelectionSet(u"other");
+    h.drawing->AddSelectionSet(leftOver);
+    h.drawing->ClearCallLog();
+    h.Fetch({h.drawing->AddText(u"A", 0, 0)});
+    for (const auto& m : h.messages.shown) EXPECT_NE(m.style, MessageStyle::Error);
+    EXPECT_EQ(h.drawing->Calls().Count(sim::ObjectKind::SelectionSets, u"Add"), 0u);
+    EXPECT_EQ(h.drawing->SelectionSetNames(), std::vector<std::u16string>{u"other"});
+    EXPECT_EQ(h.Memo1.Text(), u"A");
+  }
 }
 
 TEST(FetchTest, CadNotRunningIsSilentAndRaisesTheToolWindow) {
@@ -261,9 +266,20 @@ TEST(FetchTest, NonTextPickBecomesAnEmptyRecordPlacedLast) {
   EXPECT_EQ(h.Memo1.Text(), u"A\r\nB\r\n");
   EXPECT_EQ(EntityList[2].objId, 0);
   EXPECT_TRUE(EntityList[2].insPt.IsEmpty());
-  // No pitch can come from a record without a point.
+  // The pitch comes from the last two records that have a point.
+  EXPECT_EQ(h.Edit1.Text(), u"0.00");
+  EXPECT_EQ(h.Edit2.Text(), u"-10.00");
+  EXPECT_EQ(h.Edit2.FontColor(), kBlack);
+  EXPECT_TRUE(h.messages.shown.empty());
+}
+
+TEST(FetchTest, OneTextAndAStrayPickGiveNoPitch) {
+  MainFormHarness h;
+  h.drawing->SetPicksIgnoreFilter(true);
+  h.Fetch({h.drawing->AddLine(0, 0, 5, 5), h.drawing->AddText(u"A", 0, 20)});
   EXPECT_EQ(h.Edit1.Text(), u"0.00");
   EXPECT_EQ(h.Edit1.FontColor(), kRed);
+  EXPECT_EQ(h.messages.shown.size(), 1u);
 }
 
 // Every CAD call of one fetch, made to fail in turn: the error is reported,

@@ -117,7 +117,10 @@ TEST(SettingsTest, IntegerNotations) {
                {u"12px", std::nullopt},
                {u"0x", std::nullopt},
                {u" 5", std::nullopt},
-               {u"1.5", std::nullopt}};
+               {u"1.5", std::nullopt},
+               {u"-$10", std::nullopt},
+               {u"+0x1F", std::nullopt},
+               {u"-0x10", std::nullopt}};
   for (const Case& c : cases) EXPECT_EQ(ParseProfileInteger(c.text), c.value);
 }
 

@@ -73,6 +73,43 @@ TEST(SimDrawingTest, OtherTextsArePlacedByTheirAlignmentPoint) {
   EXPECT_EQ(d.Find(id)->alignmentPoint, (P{50, 60, 7}));
 }
 
+TEST(SimDrawingTest, AlignedAndFitTextsKeepBothPoints) {
+  for (std::int32_t alignment : {3, 5}) {
+    Drawing d;
+    std::int64_t id = d.AddText(u"AB", 10, 20, alignment);  // from (5,20) to (10,20)
+    EXPECT_EQ(d.Find(id)->insertion, (P{5, 20, 0}));
+    d.SetText(id, u"ABCDEF");  // squeezed in, nothing moves
+    EXPECT_EQ(d.Find(id)->insertion, (P{5, 20, 0}));
+    EXPECT_EQ(d.Find(id)->alignmentPoint, (P{10, 20, 0}));
+    d.SetAlignmentPoint(id, {30, 20, 0});  // only the end moves: stretched
+    EXPECT_EQ(d.Find(id)->insertion, (P{5, 20, 0}));
+    d.SetInsertionPoint(id, {25, 20, 0});
+    EXPECT_EQ(d.Find(id)->insertion, (P{25, 20, 0}));
+    EXPECT_EQ(d.Find(id)->alignmentPoint, (P{30, 20, 0}));
+    // The two points never meet.
+    EXPECT_THROW(d.SetInsertionPoint(id, {30, 20, 0}), Error);
+    EXPECT_THROW(d.SetAlignmentPoint(id, {25, 20, 0}), Error);
+    EXPECT_EQ(d.Find(id)->insertion, (P{25, 20, 0}));
+  }
+}
+
+TEST(SimDrawingTest, LockedLayerIsReadOnly) {
+  Drawing d;
+  std::int64_t id = d.AddText(u"A", 0, 0, 0, u"Locked");
+  std::int64_t other = d.AddText(u"B", 0, 0, 0, u"0");
+  d.SetLayerLocked(u"LOCKED", true);
+  EXPECT_EQ(d.Live(id, u"TextString").text, u"A");
+  EXPECT_THROW(d.SetText(id, u"x"), Error);
+  EXPECT_THROW(d.SetInsertionPoint(id, {1, 1, 0}), Error);
+  EXPECT_THROW(d.SetAlignment(id, 1), Error);
+  EXPECT_THROW(d.Copy(id), Error);
+  EXPECT_THROW(d.Erase(id), Error);
+  d.SetText(other, u"y");
+  d.SetLayerLocked(u"locked", false);
+  d.SetText(id, u"x");
+  EXPECT_EQ(d.Find(id)->text, u"x");
+}
+
 TEST(SimDrawingTest, ChangingAlignmentKeepsTheTextWhereItIs) {
   Drawing d;
   std::int64_t id = d.AddText(u"ABCD", 10, 20);
