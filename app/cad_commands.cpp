@@ -24,8 +24,9 @@ void Regenerate(const ObjectRef& doc) {
 
 }  // namespace
 
-void TKelvoMainForm::RunCadPass(const std::function<void(CommandView&)>& pass,
+bool TKelvoMainForm::RunCadPass(const std::function<void(CommandView&)>& pass,
                                 std::u16string_view failureMessage) {
+  bool finished = true;
   {
     LongCommand run(*this, services_.messages);
     Label2.SetVisible(true);
@@ -39,28 +40,40 @@ void TKelvoMainForm::RunCadPass(const std::function<void(CommandView&)>& pass,
                      [&run] { return run.Continue(); }};
     try {
       pass(view);
-    } catch (const Error&) {
+    } catch (...) {
+      // Whatever ends the run, its end steps follow: the list is resized and
+      // the drawing regenerated.
+      finished = false;
       services_.messages.ShowMessage(failureMessage, kApplicationTitle, MessageStyle::Plain);
     }
   }
   Label2.SetVisible(false);
   SpeedButton3.SetVisible(true);
+  return finished;
 }
 
 void TKelvoMainForm::SpeedButton2Click() {
   if (Busy()) return;
+  CommandScope scope(*this);
   if (EditorLineCount(Memo1) == 0) return;
   if (!IsCadRunning(services_.running)) return;
   ObjectRef app = AttachCadApplication(services_.running);
   ActivateCadWindow(services_.desktop, app, false);
   ObjectRef doc = Get(app, u"ActiveDocument").ToObject();
-  RunCadPass([&doc](CommandView& view) { RunUpdatePasses(doc, view); }, kUpdateFailedMessage);
-  ResizeEntityList(CountDataLines(Memo1));
+  UpdateOutcome outcome;
+  bool finished = RunCadPass([&](CommandView& view) { RunUpdatePasses(doc, view, outcome); },
+                             kUpdateFailedMessage);
+  if (finished && outcome.refusedTexts > 0) {
+    services_.messages.ShowMessage(RefusedTextsMessage(outcome.refusedTexts), kApplicationTitle,
+                                   MessageStyle::Plain);
+  }
+  FinishEntityList(outcome, CountDataLines(Memo1));
   Regenerate(doc);
 }
 
 void TKelvoMainForm::SpeedButton6Click() {
   if (Busy()) return;
+  CommandScope scope(*this);
   if (!IsCadRunning(services_.running)) return;
   ObjectRef app = AttachCadApplication(services_.running);
   ActivateCadWindow(services_.desktop, app, true);

@@ -12,27 +12,38 @@ namespace {
 
 constexpr int kGutterSpare = 10;
 
-int SelectedLines(const Memo& memo) {
-  if (memo.SelEnd() <= memo.SelStart()) return 0;
-  std::u16string selected = memo.SelText();
-  int feeds = static_cast<int>(std::count(selected.begin(), selected.end(), u'\n'));
-  return feeds + (selected.back() == u'\n' ? 0 : 1);
-}
+// Restarts the timer however the tick ends, so a failed tick cannot stop it for good.
+struct RestartTimer {
+  Timer& timer;
+  ~RestartTimer() { timer.SetEnabled(true); }
+};
 
 }  // namespace
 
-int TKelvoMainForm::CaretRow() {
+const TKelvoMainForm::CaretFacts& TKelvoMainForm::Caret() {
   std::uint64_t revision = Memo1.Revision();
   int selStart = Memo1.SelStart();
-  if (revision != caret_.revision || selStart != caret_.selStart) {
-    caret_ = {revision, selStart, Memo1.LineFromChar(selStart) + 1};
+  int selEnd = Memo1.SelEnd();
+  if (revision == caret_.revision && selStart == caret_.selStart && selEnd == caret_.selEnd) {
+    return caret_;
   }
-  return caret_.row;
+  int first = Memo1.LineFromChar(selStart);
+  int selected = 0;
+  if (selEnd > selStart) {
+    // Counted from the lines the ends stand on, not by copying the text: a
+    // selection that ends with a line break ends at the start of the next line.
+    int last = Memo1.LineFromChar(selEnd);
+    if (last > first && Memo1.LineIndex(last) == selEnd) --last;
+    selected = last - first + 1;
+  }
+  caret_ = {revision, selStart, selEnd, first + 1, selected};
+  return caret_;
 }
 
 void TKelvoMainForm::Timer1Timer() {
   Timer1.SetEnabled(false);
-  int caretRow = CaretRow();
+  RestartTimer restart{Timer1};
+  int caretRow = Caret().row;
 
   iLineLast = editorLines_.DataLines();
   Label1.SetText(u"データ行数 = " + ToU16(iLineLast));
@@ -43,7 +54,7 @@ void TKelvoMainForm::Timer1Timer() {
   bool undo = Memo1.CanUndo() || undoFlag;
   if (SpeedButton4.Enabled() != undo) SpeedButton4.SetEnabled(undo);
 
-  std::u16string selRows = u"selRows : " + ToU16(SelectedLines(Memo1));
+  std::u16string selRows = u"selRows : " + ToU16(Caret().selectedLines);
   if (StatusBar1.PanelText(1) != selRows) StatusBar1.SetPanelText(1, selRows);
   std::u16string row = u"Row : " + ToU16(caretRow) + u" / " + ToU16(iLineLast);
   if (StatusBar1.PanelText(0) != row) StatusBar1.SetPanelText(0, row);
@@ -55,7 +66,6 @@ void TKelvoMainForm::Timer1Timer() {
     Memo2.LineScroll(scroll);
     Memo2.EndUpdate();
   }
-  Timer1.SetEnabled(true);
 }
 
 void TKelvoMainForm::GrowGutter() {
@@ -82,13 +92,17 @@ void TKelvoMainForm::UndoMark(bool take) {
   if (take) {
     undoText = Memo1.Text();
   } else {
+    Memo1.BeginUpdate();
     Memo1.SetText(undoText);
+    Memo1.EndUpdate();
   }
   SpeedButton4.SetEnabled(take);
   undoFlag = take;
 }
 
 void TKelvoMainForm::SpeedButton4Click() {
+  // A run reads the editor line by line: its text must not be swapped under it.
+  if (Busy()) return;
   if (Memo1.CanUndo()) {
     Memo1.Undo();
   } else {
@@ -114,6 +128,7 @@ void TKelvoMainForm::PopupMenu1Popup() {
 }
 
 void TKelvoMainForm::N10Click() {
+  if (Busy()) return;
   Memo1.Cut();
 }
 
@@ -130,7 +145,9 @@ void TKelvoMainForm::N12Click() {
 void TKelvoMainForm::N20Click() {
   if (Busy()) return;
   UndoMark(true);
+  Memo1.BeginUpdate();
   Memo1.SetText(u"");
+  Memo1.EndUpdate();
 }
 
 void TKelvoMainForm::Edit1KeyPress(char16_t& key) {

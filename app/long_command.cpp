@@ -3,7 +3,7 @@
 namespace kelvo {
 
 LongCommand::LongCommand(TKelvoMainForm& form, Messages& messages)
-    : form_(form), messages_(messages) {
+    : form_(form), messages_(messages), scope_(form) {
   form_.runFlag = true;
   form_.SpeedButton5.SetEnabled(true);
 }

@@ -7,6 +7,19 @@
 
 namespace kelvo {
 
+// Marks a command as running for as long as it lives: other commands are
+// refused meanwhile, and a close waits for its end.
+class CommandScope {
+ public:
+  explicit CommandScope(TKelvoMainForm& form) : form_(form) { ++form_.runningCommands_; }
+  ~CommandScope() { --form_.runningCommands_; }
+  CommandScope(const CommandScope&) = delete;
+  CommandScope& operator=(const CommandScope&) = delete;
+
+ private:
+  TKelvoMainForm& form_;
+};
+
 class LongCommand {
  public:
   LongCommand(TKelvoMainForm& form, Messages& messages);
@@ -20,6 +33,7 @@ class LongCommand {
  private:
   TKelvoMainForm& form_;
   Messages& messages_;
+  CommandScope scope_;
 };
 
 }  // namespace kelvo

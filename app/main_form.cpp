@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "app/error_report.h"
+#include "app/long_command.h"
 #include "app/settings.h"
 #include "base/text.h"
 #include "cad/connection.h"
@@ -44,12 +45,47 @@ void TKelvoMainForm::FormCreate() {
 }
 
 bool TKelvoMainForm::FormCloseQuery() {
-  WriteSettings(services_.profile, services_.window, CheckBox1);
+  if (!settingsWritten_) WriteSettings(services_.profile, services_.window, CheckBox1);
   return true;
 }
 
 void TKelvoMainForm::FormDestroy() {
   services_.messageFilter.Remove();
+}
+
+void TKelvoMainForm::Dispatch(const std::function<void()>& handler) {
+  DispatchEvent(services_.messages, handler);
+  if (closePending_ && !Busy()) {
+    closePending_ = false;
+    Close();
+  }
+}
+
+void TKelvoMainForm::Close() {
+  if (Busy()) {
+    closePending_ = true;
+    StopRunningCommand();
+    return;
+  }
+  // A settings file that cannot be written is reported; the window closes all the same.
+  DispatchEvent(services_.messages, [this] { FormCloseQuery(); });
+  services_.window.Destroy();
+}
+
+void TKelvoMainForm::QueryEndSession() {
+  if (Busy()) StopRunningCommand();
+}
+
+void TKelvoMainForm::EndSession() {
+  if (Busy()) StopRunningCommand();
+  if (settingsWritten_) return;
+  settingsWritten_ = true;
+  WriteSettings(services_.profile, services_.window, CheckBox1);
+}
+
+void TKelvoMainForm::StopRunningCommand() {
+  runFlag = false;
+  SpeedButton5.SetEnabled(false);
 }
 
 void TKelvoMainForm::N25Click() {
@@ -79,6 +115,8 @@ ModalResult TKelvoMainForm::ShowModalTopmost(Window& dialog, const std::function
 
 void TKelvoMainForm::SpeedButton1Click() {
   if (Busy()) return;
+  // The CAD's calls can serve messages sent from elsewhere while they wait.
+  CommandScope scope(*this);
   if (IsCadRunning(services_.running)) {
     ObjectRef app = AttachCadApplication(services_.running);
     ActivateCadWindow(services_.desktop, app, true);

@@ -69,9 +69,21 @@ class TKelvoMainForm : public MainFormControls {
   TKelvoMainForm(const MainFormControls& controls, const MainFormServices& services);
 
   void FormCreate();
-  // Always allows the close.
+  // Always allows the close; writes the settings.
   bool FormCloseQuery();
   void FormDestroy();
+
+  // Runs one event handler at the program's catch point. A close asked for
+  // while a command ran follows once that command has ended.
+  void Dispatch(const std::function<void()>& handler);
+  // The close box or Alt+F4: the window closes now or, while a command runs,
+  // stops it as "中止" would and closes once it has finished its end steps.
+  // A close therefore never cuts a run short into deleting texts.
+  void Close();
+  // Logoff or shutdown is asked for: a running command is stopped.
+  void QueryEndSession();
+  // The session ends: the settings are written, once, for nothing follows.
+  void EndSession();
 
   void SpeedButton1Click();  // fetch
   void SpeedButton7Click();  // target CAD dialog
@@ -106,27 +118,38 @@ class TKelvoMainForm : public MainFormControls {
   std::int32_t iLineLast = 0;
 
  private:
-  // A long command is running: other commands do not start from inside it.
-  bool Busy() const { return runFlag; }
-  // The caret row, kept until the text or the caret moves: on a long text the
-  // edit control walks its lines to answer.
+  friend class CommandScope;
+  // A command is running: commands that change the editor or the list do
+  // not start from inside it. This is apart from runFlag, which "中止"
+  // clears while the command is still finishing.
+  bool Busy() const { return runningCommands_ > 0; }
+  // Stops the running command as "中止" does, without pumping: the caller is
+  // already inside the command's pump.
+  void StopRunningCommand();
+  // The caret row and the selected lines, kept until the text or the
+  // selection moves: on a long text the edit control walks its lines to answer.
   struct CaretFacts {
     std::uint64_t revision = ~std::uint64_t{0};
     int selStart = -1;
+    int selEnd = -1;
     int row = 1;
+    int selectedLines = 0;
   };
-  int CaretRow();
+  const CaretFacts& Caret();
   void GrowGutter();
   // The gutter's numbers 1 to lines, as one update.
   void FillGutter(int lines);
   // Runs a pass over the list as a long command with its progress shown; a
-  // failure ends it with failureMessage.
-  void RunCadPass(const std::function<void(CommandView&)>& pass,
+  // failure ends it with failureMessage, and the result is false.
+  bool RunCadPass(const std::function<void(CommandView&)>& pass,
                   std::u16string_view failureMessage);
   void ShowFetchedTexts(std::vector<Kelvo> records);
   void ProposePitch();
 
   MainFormServices services_;
+  int runningCommands_ = 0;
+  bool closePending_ = false;
+  bool settingsWritten_ = false;
   CaretFacts caret_;
   MemoLineCounts editorLines_{Memo1};
   MemoLineCounts gutterLines_{Memo2};

@@ -164,8 +164,9 @@ void MainWindow::CreateControls() {
                  WS_HSCROLL | WS_TABSTOP;
         break;
       case ControlKind::StatusBar:
+        // Placed by the layout, not by its own idea of its height.
         className = STATUSCLASSNAMEW;
-        style |= SBARS_SIZEGRIP;
+        style |= SBARS_SIZEGRIP | CCS_NORESIZE | CCS_NOPARENTALIGN;
         break;
     }
     if (c.visible) style |= WS_VISIBLE;
@@ -214,11 +215,9 @@ void MainWindow::LayoutControls() {
   GetClientRect(window_, &client);
   int width = client.right;
   int height = client.bottom;
-  HWND status = controls_[kIdStatusBar1];
-  SendMessageW(status, WM_SIZE, 0, 0);
-  RECT statusRect;
-  GetWindowRect(status, &statusRect);
-  int statusHeight = statusRect.bottom - statusRect.top;
+  int statusHeight = Scale(LayoutOf(kIdStatusBar1).height);
+  SetWindowPos(controls_[kIdStatusBar1], nullptr, 0, height - statusHeight, width, statusHeight,
+               SWP_NOZORDER | SWP_NOACTIVATE);
   for (const ControlLayout& c : kMainLayout) {
     if (c.anchor != Anchor::TopRight) continue;
     int right = Scale(kMainClientWidth - c.left);
@@ -261,7 +260,11 @@ void MainWindow::MoveTo(int left, int top) {
 }
 
 void MainWindow::Run(const std::function<void()>& handler) {
-  DispatchEvent(messages_, handler);
+  if (form_) {
+    form_->Dispatch(handler);
+  } else {
+    DispatchEvent(messages_, handler);
+  }
 }
 
 void MainWindow::OnCommand(int id) {
@@ -407,12 +410,29 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wp, LPARAM lp) {
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
       return ControlColor(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp), message);
+    case WM_ACTIVATE:
+      if (LOWORD(wp) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(window_, focus)) lastFocus_ = focus;
+      }
+      break;
     case WM_SETFOCUS:
-      SetFocus(controls_[kIdMemo1]);
+      // Back where the user was typing: the editor, or dX, dY.
+      if (lastFocus_ != nullptr && IsWindow(lastFocus_) && IsWindowEnabled(lastFocus_) &&
+          IsWindowVisible(lastFocus_)) {
+        SetFocus(lastFocus_);
+      } else {
+        SetFocus(controls_[kIdMemo1]);
+      }
       return 0;
     case WM_CLOSE:
-      Run([this] { form_->FormCloseQuery(); });
-      DestroyWindow(window_);
+      Run([this] { form_->Close(); });
+      return 0;
+    case WM_QUERYENDSESSION:
+      Run([this] { form_->QueryEndSession(); });
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wp != FALSE) Run([this] { form_->EndSession(); });
       return 0;
     case WM_DESTROY:
       if (timer1_) timer1_->SetEnabled(false);

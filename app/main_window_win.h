@@ -39,6 +39,7 @@ class MainWindow : public Window {
   WindowRect RestoredBounds() const override;
   void MoveTo(int left, int top) override;
   ModalResult ShowModal() override { return ModalResult::Cancel; }
+  void Destroy() override { DestroyWindow(window_); }
 
  private:
   template <typename Owner>
@@ -69,6 +70,8 @@ class MainWindow : public Window {
   HFONT editorFont_ = nullptr;
   HMENU popup_ = nullptr;
   std::map<int, HWND> controls_;
+  // The control that had the focus when the window was last deactivated.
+  HWND lastFocus_ = nullptr;
 
   std::unique_ptr<Win32Button> speedButton1_, speedButton2_, speedButton6_, speedButton7_,
       speedButton3_, speedButton5_, speedButton4_;

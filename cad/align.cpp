@@ -69,19 +69,18 @@ class AlignRun {
     std::u16string line = Line(i);
     if (IsBlank(line)) {
       Get(entity, u"Delete");
+      source_.Forget(entry.objId);
       entry.sHnd.clear();
       entry.objId = 0;
       return;
     }
     if (Get(entity, u"TextString").ToString() != line) Put(entity, u"TextString", line);
-    source_ = entity;
-    hasSource_ = true;
+    source_.Set(entity, entry.objId);
     Get(entity, u"Update");
   }
 
   void FillSlot(std::size_t i) {
-    if (!hasSource_) hasSource_ = FindLastLiveEntity(doc_, source_);
-    if (!hasSource_) return;
+    if (!source_.Ensure(doc_)) return;
     Kelvo filled = EntityList[i];
     MakeText(filled, i, Line(i), false);
     EntityList[i] = std::move(filled);
@@ -91,8 +90,7 @@ class AlignRun {
   bool AddLinesPastTheList() {
     int dataLines = lines_.DataLines();
     if (dataLines <= static_cast<int>(n_)) return true;
-    if (!hasSource_) hasSource_ = FindLastLiveEntity(doc_, source_);
-    if (!hasSource_) return true;
+    if (!source_.Ensure(doc_)) return true;
     for (auto i = n_; i < static_cast<std::size_t>(dataLines); ++i) {
       Kelvo added;
       MakeText(added, i, Line(i), true);
@@ -106,7 +104,7 @@ class AlignRun {
   // for a blank line the copy is deleted again and the record keeps only the
   // place. A copy that cannot be set up is erased before the failure goes on.
   void MakeText(Kelvo& record, std::size_t i, const std::u16string& line, bool freshPoint) {
-    ObjectRef copy = CopyOf(source_);
+    ObjectRef copy = source_.Copy();
     try {
       record.sHnd = Get(copy, u"Handle").ToString();
       record.objId = Get(copy, u"ObjectId").ToInt64();
@@ -160,8 +158,7 @@ class AlignRun {
   double dY_ = 0;
   double x0_ = 0;
   double y0_ = 0;
-  ObjectRef source_;
-  bool hasSource_ = false;
+  CopySource source_;
 };
 
 }  // namespace

@@ -44,15 +44,15 @@ std::optional<Variant> SlotPoint(std::size_t slot, const CommandView& view) {
 
 class UpdateRun {
  public:
-  UpdateRun(const ObjectRef& doc, CommandView& view)
-      : doc_(doc), view_(view), lines_(view.editor) {}
+  UpdateRun(const ObjectRef& doc, CommandView& view, UpdateOutcome& outcome)
+      : doc_(doc), view_(view), outcome_(outcome), lines_(view.editor) {}
 
   void Run() {
     n_ = EntityList.size();
     if (n_ == 0) return;
     // Stopping means stopping: no copies are added after the user pressed "中止".
     if (PairLinesWithEntries()) return;
-    hasSource_ = FindLastLiveEntity(doc_, source_);
+    source_.Find(doc_);
     AddExtraLines();
   }
 
@@ -71,33 +71,40 @@ class UpdateRun {
     return false;
   }
 
-  // An entry whose entity cannot be reached or written stays as it is and
-  // takes no line, so the next entry gets the same line.
+  // An entry whose entity cannot be reached takes no line, so the next entry
+  // gets the same one. An entity that was reached keeps its line even when it
+  // refuses the write: otherwise every following text would get its
+  // predecessor's line.
   void WriteLiveEntry(std::size_t i) {
     Kelvo& entry = EntityList[i];
+    ObjectRef entity;
     try {
-      ObjectRef entity = ObjectIdToObject(doc_, entry.objId);
-      bool pastData = line_ >= lines_.DataLines();
-      if (pastData || IsBlank(view_.editor.Line(line_))) {
+      entity = ObjectIdToObject(doc_, entry.objId);
+    } catch (const Error&) {
+      outcome_.unreachable.push_back(i);
+      return;
+    }
+    bool pastData = line_ >= lines_.DataLines();
+    std::u16string text = pastData ? std::u16string() : view_.editor.Line(line_);
+    if (!pastData) ++line_;
+    try {
+      if (pastData || IsBlank(text)) {
         Get(entity, u"Delete");
+        source_.Forget(entry.objId);
         entry.sHnd.clear();
         entry.objId = 0;
-        if (!pastData) ++line_;
         return;
       }
-      std::u16string text = view_.editor.Line(line_);
       if (Get(entity, u"TextString").ToString() != text) Put(entity, u"TextString", text);
-      source_ = entity;
-      hasSource_ = true;
-      ++line_;
+      source_.Set(entity, entry.objId);
     } catch (const Error&) {
+      ++outcome_.refusedTexts;
     }
   }
 
   void FillSlot(std::size_t i) {
-    if (!hasSource_) hasSource_ = FindLastLiveEntity(doc_, source_);
-    if (!hasSource_) return;
-    ObjectRef copy = CopyOf(source_);
+    if (!source_.Ensure(doc_)) return;
+    ObjectRef copy = source_.Copy();
     bool pastData = line_ >= lines_.DataLines();
     if (pastData || IsBlank(view_.editor.Line(line_))) {
       Get(copy, u"Delete");
@@ -119,6 +126,8 @@ class UpdateRun {
       }
       Kelvo filled = EntityList[i];
       filled.insPt = *point;
+      // The slot now describes the copy: a later align places it by this alignment.
+      filled.txtAli = alignment;
       filled.lay = Get(copy, u"Layer").ToString();
       filled.sHnd = Get(copy, u"Handle").ToString();
       filled.objId = Get(copy, u"ObjectId").ToInt64();
@@ -131,7 +140,7 @@ class UpdateRun {
   }
 
   void AddExtraLines() {
-    if (!hasSource_ || lines_.EditorLines() <= line_) return;
+    if (!source_.Ensure(doc_) || lines_.EditorLines() <= line_) return;
     Pitch pitch = ReadPitch(view_);
     if (std::fabs(pitch.dX) < kSmallestAddPitch && std::fabs(pitch.dY) < kSmallestAddPitch) {
       view_.messages.ShowMessage(kZeroPitchAddMessage, kApplicationTitle, MessageStyle::Plain);
@@ -161,7 +170,7 @@ class UpdateRun {
   }
 
   void AddCopy(const std::u16string& text, const Variant& point) {
-    ObjectRef copy = CopyOf(source_);
+    ObjectRef copy = source_.Copy();
     Kelvo entry;
     try {
       std::int32_t alignment = Get(copy, u"Alignment").ToInt32();
@@ -177,28 +186,38 @@ class UpdateRun {
       DiscardCopy(copy);
       throw;
     }
+    std::int64_t id = entry.objId;
     EntityList.push_back(std::move(entry));
-    source_ = copy;
+    source_.Set(copy, id);
   }
 
   const ObjectRef& doc_;
   CommandView& view_;
+  UpdateOutcome& outcome_;
   // The editor is read live: it stays editable while the queue is pumped.
   MemoLineCounts lines_;
   std::size_t n_ = 0;
   int line_ = 0;
-  ObjectRef source_;
-  bool hasSource_ = false;
+  CopySource source_;
 };
 
 }  // namespace
 
-void RunUpdatePasses(const ObjectRef& doc, CommandView& view) {
-  UpdateRun(doc, view).Run();
+void RunUpdatePasses(const ObjectRef& doc, CommandView& view, UpdateOutcome& outcome) {
+  UpdateRun(doc, view, outcome).Run();
 }
 
-void ResizeEntityList(int count) {
-  EntityList.resize(static_cast<std::size_t>(std::max(count, 0)));
+void FinishEntityList(const UpdateOutcome& outcome, int dataLines) {
+  for (auto it = outcome.unreachable.rbegin(); it != outcome.unreachable.rend(); ++it) {
+    if (*it < EntityList.size())
+      EntityList.erase(EntityList.begin() + static_cast<std::ptrdiff_t>(*it));
+  }
+  EntityList.resize(static_cast<std::size_t>(std::max(dataLines, 0)));
+}
+
+std::u16string RefusedTextsMessage(int refused) {
+  return ToU16(refused) +
+         u" 個の TEXT に書き込めませんでした．画層がロックされていないか確認してください．";
 }
 
 }  // namespace kelvo

@@ -125,6 +125,7 @@ std::u16string MemoryStatusBar::PanelText(int panel) const {
 }
 
 void MemoryStatusBar::SetPanelText(int panel, std::u16string_view text) {
+  if (onWrite) onWrite();
   panels_[panel] = text;
   ++writes;
 }

@@ -2,6 +2,7 @@
 // In-memory widgets with the rules of the Win32 controls, for tests and for
 // driving the forms without windows.
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -138,6 +139,8 @@ class MemoryStatusBar : public MemoryControl<StatusBar> {
   std::u16string PanelText(int panel) const override;
   void SetPanelText(int panel, std::u16string_view text) override;
   int writes = 0;
+  // Called before each write; a test makes a write fail through it.
+  std::function<void()> onWrite;
 
  private:
   std::map<int, std::u16string> panels_;

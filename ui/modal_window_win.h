@@ -34,6 +34,7 @@ class ModalWindow : public Window {
   WindowRect RestoredBounds() const override;
   void MoveTo(int left, int top) override;
   ModalResult ShowModal() override;
+  void Destroy() override { DestroyWindow(window_); }
 
   void EndModal(ModalResult result);
   HWND hwnd() const { return window_; }

@@ -36,6 +36,11 @@ class FakeWindow : public Window {
     if (onModal) onModal();
     return modalResult;
   }
+  void Destroy() override {
+    log->push_back(name + ".destroy");
+    destroyed = true;
+  }
+  bool destroyed = false;
 
   bool topmost() const { return topmost_; }
   std::string name = "window";

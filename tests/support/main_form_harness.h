@@ -64,7 +64,7 @@ struct MainFormHarness {
 
   // Runs a handler as the shell does: failures end in the default error report.
   void Run(void (TKelvoMainForm::*handler)()) {
-    DispatchEvent(messages, [&] { (form.*handler)(); });
+    form.Dispatch([&] { (form.*handler)(); });
   }
   // Picks the given texts in the next fetch and runs it.
   void Fetch(std::vector<std::int64_t> ids) {

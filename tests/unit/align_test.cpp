@@ -233,5 +233,36 @@ TEST(AlignTest, AFailingCallLeavesNoUntrackedText) {
   EXPECT_GT(seen.size(), 8u);
 }
 
+// An aligned or fitted text lies between its two points: it is moved, not
+// stretched, so it keeps its length.
+TEST(AlignTest, AlignedAndFitTextsMoveWithBothPoints) {
+  for (int alignment : {3, 5}) {
+    AlignFixture f({{u"L", 0, 5}, {u"AB", 30, 5, alignment}, {u"CD", 31, 9, alignment}});
+    f.Align(u"L\r\nAB\r\nCD", u"20", u"0");
+    ASSERT_TRUE(f.h.messages.shown.empty()) << alignment;
+    for (int i = 1; i <= 2; ++i) {
+      const sim::Entity* e = f.h.drawing->Find(f.ids[static_cast<std::size_t>(i)]);
+      EXPECT_EQ(e->alignmentPoint, (sim::Point{20.0 * i, 5, 0})) << alignment;
+      EXPECT_EQ(e->insertion, (sim::Point{20.0 * i - 5, 5, 0})) << alignment;
+    }
+  }
+}
+
+// A slot must not copy a text that a blank line deleted earlier in the run.
+TEST(AlignTest, ASourceDeletedInTheRunIsNotCopiedAgain) {
+  AlignFixture f({{u"P", 0, 5}, {u"B", 10, 5}, {u"Q", 20, 5}});
+  f.h.Memo1.SetText(u"\r\nB");
+  f.h.Edit1.SetText(u"10");
+  f.h.Run(&TKelvoMainForm::SpeedButton2Click);
+  f.h.Memo1.SetText(u"\r\nB\r\n\r\nz");
+  f.h.Edit1.SetText(u"0");
+  f.h.Run(&TKelvoMainForm::SpeedButton2Click);  // a zero pitch appends slots
+  ASSERT_EQ(f.Live(), (std::vector<bool>{false, true, false, false}));
+  f.h.messages.shown.clear();
+  f.Align(u"x\r\n \r\ny", u"10", u"0");
+  EXPECT_TRUE(f.h.messages.shown.empty());
+  EXPECT_EQ(f.Texts(), (Strings{"x@0,5", "y@20,5"}));
+}
+
 }  // namespace
 }  // namespace kelvo

@@ -3,6 +3,7 @@
 #include <set>
 
 #include "base/text.h"
+#include "cad/update.h"
 #include "support/main_form_harness.h"
 #include "ui/memo_lines.h"
 
@@ -200,7 +201,8 @@ TEST(UpdateTest, AnEarlierEmptySlotIsFilledWithTheLastEntrysAlignmentAtItsPoint)
   f.Update(u"A\r\nnew\r\nC");
   EXPECT_EQ(f.Live(), (std::vector<bool>{true, true, true}));
   EXPECT_EQ(f.Texts(), (Strings{"A@0,5", "C@20,5", "new@10,5"}));
-  EXPECT_EQ(EntityList[1].txtAli, 0);  // the entry keeps what it had; the copy got entry 2's
+  // The copy got entry 2's alignment, and the slot now says so.
+  EXPECT_EQ(EntityList[1].txtAli, 2);
   EXPECT_EQ(f.h.drawing->Find(EntityList[1].objId)->alignment, 2);
   EXPECT_EQ(f.h.drawing->Find(EntityList[1].objId)->alignmentPoint, (sim::Point{10, 5, 0}));
   EXPECT_EQ(f.Calls(u"Copy"), 1u);
@@ -218,14 +220,18 @@ TEST(UpdateTest, SlotsWithoutAPointArePlacedOnePitchPastTheEntryBefore) {
   EXPECT_EQ(EntityList[3].insPt, MakePoint(30, 5, 0));
 }
 
-TEST(UpdateTest, AnErasedEntityTakesNoLine) {
+// An entity erased in the CAD since the fetch takes no line, and its entry
+// leaves the list, so that every text the run wrote or made stays in it and
+// line i keeps belonging to entry i.
+TEST(UpdateTest, AnErasedEntityTakesNoLineAndLeavesTheList) {
   {  // its line removed as well
     UpdateFixture f({u"A", u"B", u"C"});
     f.h.drawing->Erase(f.fetched[1]);
     f.Update(u"A\r\nC2");
     EXPECT_EQ(f.Texts(), (Strings{"A@0,5", "C2@20,5"}));
     ASSERT_EQ(EntityList.size(), 2u);
-    EXPECT_EQ(EntityList[1].objId, f.fetched[1]);  // passed over, then cut to two entries
+    EXPECT_EQ(EntityList[0].objId, f.fetched[0]);
+    EXPECT_EQ(EntityList[1].objId, f.fetched[2]);
     EXPECT_EQ(f.Calls(u"Copy"), 0u);
   }
   {  // all lines left: the third line becomes a new text one pitch past entry 2
@@ -233,9 +239,72 @@ TEST(UpdateTest, AnErasedEntityTakesNoLine) {
     f.h.drawing->Erase(f.fetched[1]);
     f.Update(u"A\r\nB\r\nC");
     EXPECT_EQ(f.Texts(), (Strings{"A@0,5", "B@20,5", "C@30,5"}));
-    EXPECT_EQ(EntityList.size(), 3u);
-    EXPECT_EQ(EntityList[2].text, u"C");  // entry 2 kept its fetched record
+    ASSERT_EQ(EntityList.size(), 3u);
+    EXPECT_EQ(EntityList[1].objId, f.fetched[2]);
+    EXPECT_EQ(f.h.drawing->Find(EntityList[2].objId)->text, u"C");
   }
+}
+
+TEST(UpdateTest, RepeatedUpdatesAfterAnErasureMakeNoUntrackedCopies) {
+  UpdateFixture f({u"A", u"B", u"C"});
+  f.h.drawing->Erase(f.fetched[1]);
+  for (int run = 0; run < 3; ++run) f.Update(u"A\r\nB\r\nC");
+  EXPECT_EQ(f.Texts(), (Strings{"A@0,5", "B@20,5", "C@30,5"}));
+  EXPECT_EQ(f.Live(), (std::vector<bool>{true, true, true}));
+}
+
+// A text that refuses its new string keeps its line all the same, and the run
+// says how many texts could not be written.
+TEST(UpdateTest, ARefusedWriteKeepsItsLineAndIsReported) {
+  struct Case {
+    const char* name;
+    const char16_t* lines;
+    Strings texts;
+  } cases[] = {
+      {"rewrite", u"A2\r\nB2\r\nC2", {"A2@0,5", "B@10,5", "C2@20,5"}},
+      {"deletion", u"A2\r\n\r\nC2", {"A2@0,5", "B@10,5", "C2@20,5"}},
+      {"deletion past the data", u"A2", {"A2@0,5", "B@10,5"}},
+  };
+  for (const Case& c : cases) {
+    MainFormHarness h;
+    h.CheckBox1.SetChecked(false);
+    std::vector<std::int64_t> ids{h.drawing->AddText(u"A", 0, 5),
+                                  h.drawing->AddText(u"B", 10, 5, 0, u"Locked"),
+                                  h.drawing->AddText(u"C", 20, 5)};
+    h.Fetch(ids);
+    h.messages.shown.clear();
+    h.drawing->SetLayerLocked(u"Locked", true);
+    h.Memo1.SetText(c.lines);
+    h.Edit1.SetText(u"10");
+    h.Run(&TKelvoMainForm::SpeedButton2Click);
+    Strings texts;
+    for (const sim::Entity& e : h.drawing->LiveEntities()) {
+      texts.push_back(ToUtf8(e.text) + "@" + std::to_string(int(e.insertion[0])) + "," +
+                      std::to_string(int(e.insertion[1])));
+    }
+    EXPECT_EQ(texts, c.texts) << c.name;
+    ASSERT_EQ(h.messages.shown.size(), 1u) << c.name;
+    EXPECT_EQ(h.messages.shown[0].text,
+              u"1 個の TEXT に書き込めませんでした．画層がロックされていないか確認してください．");
+    EXPECT_EQ(EntityList.size(), static_cast<std::size_t>(CountDataLines(h.Memo1))) << c.name;
+    EXPECT_EQ(EntityList[0].objId, ids[0]) << c.name;
+  }
+}
+
+// A slot that copied an entry's text must not copy it again once a blank
+// line has deleted it: the next slot finds a live source anew.
+TEST(UpdateTest, ASourceDeletedInThePassIsNotCopiedAgain) {
+  UpdateFixture f({u"P", u"B", u"Q"});
+  f.Update(u"\r\nB");
+  f.Update(u"\r\nB\r\n\r\nz", u"0");  // a zero pitch appends slots
+  ASSERT_EQ(f.Live(), (std::vector<bool>{false, true, false, false}));
+  f.h.messages.shown.clear();
+  f.Update(u"x\r\n \r\ny");
+  EXPECT_TRUE(f.h.messages.shown.empty());
+  EXPECT_EQ(f.Live(), (std::vector<bool>{true, false, true}));
+  std::vector<std::u16string> texts;
+  for (const sim::Entity& e : f.h.drawing->LiveEntities()) texts.push_back(e.text);
+  EXPECT_EQ(texts, (std::vector<std::u16string>{u"x", u"y"}));
 }
 
 TEST(UpdateTest, AbortStopsThePassAndAddsNothing) {
@@ -274,10 +343,21 @@ TEST(UpdateTest, CtrlEnterRunsUpdateEvenWhileTheButtonIsDisabled) {
             "SetForegroundWindow(" + std::to_string(test::kMainWindowHandle) + ")");
 }
 
+TEST(UpdateTest, CopiesOfAnAlignedTextKeepItsLength) {
+  UpdateFixture f({u"A", u"BC"}, {0, 3});  // BC runs from 5 to 10 on Y 5
+  f.Update(u"A\r\nBC\r\nDE");
+  ASSERT_EQ(EntityList.size(), 3u);
+  const sim::Entity* copy = f.h.drawing->Find(EntityList[2].objId);
+  EXPECT_EQ(copy->alignmentPoint, (sim::Point{20, 5, 0}));
+  EXPECT_EQ(copy->insertion, (sim::Point{15, 5, 0}));
+  EXPECT_EQ(copy->text, u"DE");
+}
+
 // Every CAD call of a standard update, made to fail in turn: the run ends with
-// the fixed message (or goes on, where an entry is passed over by design), the
-// editor is untouched, the list matches the data lines, and no text exists
-// that is neither in the list nor was there before.
+// the fixed message, or goes on where an entry is passed over or a text
+// refuses its line (and says so); the editor is untouched, the list matches
+// the data lines, no text exists that is neither in the list nor was there
+// before, and where the run went to its end, line i is in entry i's text.
 TEST(UpdateTest, AFailingCallLeavesNoUntrackedText) {
   auto standard = [](UpdateFixture& f) {
     f.Update(u"A\r\n\r\nC\r\nD");  // entry 1 becomes an empty slot with a point
@@ -305,12 +385,18 @@ TEST(UpdateTest, AFailingCallLeavesNoUntrackedText) {
     EXPECT_EQ(f.h.Memo1.Text(), lines) << where;
     EXPECT_FALSE(f.h.form.runFlag) << where;
     bool beforeTheRun = call.member == u"HWND" || call.member == u"ActiveDocument";
+    bool ended = false;
+    bool refused = false;
     if (beforeTheRun || call.member == u"Regen") {
       // Not caught by the command: the default error report.
       ASSERT_EQ(f.h.messages.shown.size(), 1u) << where;
       EXPECT_EQ(f.h.messages.shown[0].style, MessageStyle::Error) << where;
     } else {
-      for (const auto& m : f.h.messages.shown) EXPECT_EQ(m.text, kFailed) << where;
+      for (const auto& m : f.h.messages.shown) {
+        ended = ended || m.text == kFailed;
+        refused = refused || m.text == RefusedTextsMessage(1);
+        EXPECT_TRUE(m.text == kFailed || m.text == RefusedTextsMessage(1)) << where;
+      }
     }
     EXPECT_EQ(EntityList.size(), beforeTheRun ? 4u : 7u) << where;
     std::set<std::int64_t> tracked;
@@ -319,13 +405,15 @@ TEST(UpdateTest, AFailingCallLeavesNoUntrackedText) {
     for (const sim::Entity& e : f.h.drawing->LiveEntities()) {
       if (!tracked.count(e.id) && !before.count(e.id)) ++untracked;
     }
-    // Only an entry passed over (no message) shifts the lines so that the last
-    // new text is cut off by the final resize, as the pairing rule has it.
-    if (f.h.messages.shown.empty()) {
-      EXPECT_LE(untracked, 1) << where;
-    } else {
-      EXPECT_EQ(untracked, 0) << where;
+    EXPECT_EQ(untracked, 0) << where;
+    if (beforeTheRun || ended) continue;
+    int mismatches = 0;
+    for (std::size_t i = 0; i < EntityList.size(); ++i) {
+      const sim::Entity* e = f.h.drawing->Find(EntityList[i].objId);
+      std::u16string line = f.h.Memo1.Line(static_cast<int>(i));
+      if (EntityList[i].objId == 0 ? !IsBlank(line) : e->erased || e->text != line) ++mismatches;
     }
+    EXPECT_LE(mismatches, refused ? 1 : 0) << where;
   }
   EXPECT_GT(seen.size(), 8u);
 }
