@@ -38,6 +38,10 @@ bool IsLow(char16_t c) {
   return c >= 0xDC00 && c <= 0xDFFF;
 }
 
+bool IsCrLfAt(std::u16string_view text, std::size_t i) {
+  return text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n';
+}
+
 }  // namespace
 
 std::string ToUtf8(std::u16string_view text) {
@@ -107,6 +111,69 @@ bool EqualsIgnoringAsciiCase(std::u16string_view a, std::u16string_view b) {
     if (fold(a[i]) != fold(b[i])) return false;
   }
   return true;
+}
+
+std::vector<TextLine> SplitLinesKeepingBreaks(std::u16string_view text) {
+  // Counting first lets one allocation hold every line of a large text.
+  std::size_t breaks = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == u'\n' || (text[i] == u'\r' && !IsCrLfAt(text, i))) ++breaks;
+  }
+  std::vector<TextLine> lines;
+  lines.reserve(breaks + 1);
+  std::size_t begin = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != u'\r' && text[i] != u'\n') continue;
+    const std::size_t breakLength = IsCrLfAt(text, i) ? 2 : 1;
+    lines.push_back({std::u16string(text.substr(begin, i - begin)),
+                     std::u16string(text.substr(i, breakLength))});
+    i += breakLength - 1;
+    begin = i + 1;
+  }
+  if (begin < text.size()) lines.push_back({std::u16string(text.substr(begin)), u""});
+  return lines;
+}
+
+std::u16string JoinLinesKeepingBreaks(const std::vector<TextLine>& lines) {
+  std::size_t size = 0;
+  for (const auto& line : lines) size += line.text.size() + line.lineBreak.size();
+  std::u16string text;
+  text.reserve(size);
+  for (const auto& line : lines) {
+    text += line.text;
+    text += line.lineBreak;
+  }
+  return text;
+}
+
+std::vector<std::u16string> SplitEditorLines(std::u16string_view text) {
+  std::size_t breaks = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (IsCrLfAt(text, i)) ++breaks;
+  }
+  std::vector<std::u16string> lines;
+  lines.reserve(breaks + 1);
+  std::size_t begin = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (!IsCrLfAt(text, i)) continue;
+    lines.emplace_back(text.substr(begin, i - begin));
+    ++i;
+    begin = i + 1;
+  }
+  lines.emplace_back(text.substr(begin));
+  return lines;
+}
+
+std::u16string JoinEditorLines(const std::vector<std::u16string>& lines) {
+  std::size_t size = 0;
+  for (const auto& line : lines) size += line.size() + 2;
+  std::u16string text;
+  text.reserve(size);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) text += u"\r\n";
+    text += lines[i];
+  }
+  return text;
 }
 
 }  // namespace kelvo

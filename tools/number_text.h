@@ -10,6 +10,9 @@
 
 namespace kelvo {
 
+// The base the numbering tools read and write their numbers in.
+enum class Radix { Decimal, Hexadecimal, Octal };
+
 // base multiplied into 1, exponent times (wrapping); 1 when exponent <= 0.
 std::int32_t PowInt(std::int32_t base, std::int32_t exponent);
 
