@@ -3,12 +3,15 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "app/profile.h"
 #include "base/error.h"
+#include "base/files.h"
 #include "base/portable_locale.h"
 #include "cad/cad_platform.h"
 #include "ui/window.h"
@@ -156,6 +159,28 @@ class MemoryProfile : public Profile {
   bool failWrites = false;
   int screenWidth = 1280;
   int screenHeight = 1024;
+};
+
+// Whole files in memory, keyed by path. A failed write keeps the old content,
+// as the real replacement does.
+class MemoryFiles : public Files {
+ public:
+  std::optional<std::string> Read(std::u16string_view path) override {
+    if (failReads) throw Error(std::u16string(path) + u" を読み込めません");
+    auto it = files.find(std::u16string(path));
+    if (it == files.end()) return std::nullopt;
+    return it->second;
+  }
+  void Replace(std::u16string_view path, std::string_view bytes) override {
+    if (failWrites) throw Error(std::u16string(path) + u" に書き込めません");
+    writes.emplace_back(path);
+    files[std::u16string(path)] = bytes;
+  }
+
+  std::map<std::u16string, std::string> files;
+  std::vector<std::u16string> writes;  // paths replaced, in order
+  bool failReads = false;
+  bool failWrites = false;
 };
 
 class TestLocale : public PortableLocale {
