@@ -254,8 +254,9 @@ int Run() {
     editor.SetText(lines);
     b.ClearLog();
     double seconds = Seconds([&] {
-      RunUpdatePasses(b.doc, view);
-      ResizeEntityList(CountDataLines(editor));
+      UpdateOutcome outcome;
+      RunUpdatePasses(b.doc, view, outcome);
+      FinishEntityList(outcome, CountDataLines(editor));
       Arg viewport{Variant(std::int32_t{0})};
       Call(b.doc, u"Regen", std::span<Arg>(&viewport, 1));
     });

@@ -100,6 +100,8 @@ int Run(bool interactive) {
         return false;
       },
       30s);
+  // The last text moves before the run's end steps: wait for those too.
+  WaitFor([&] { return !kelvo.Enabled(kIdSpeedButton5) && !kelvo.Visible(kIdLabel2); }, 30s);
   Shot("05-aligned");
   kelvo.Close();
   return 0;
