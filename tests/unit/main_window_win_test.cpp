@@ -62,6 +62,43 @@ bool Topmost(HWND window) {
   return (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
+RECT ClientRectIn(HWND control, HWND parent) {
+  RECT r;
+  GetWindowRect(control, &r);
+  MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+int Scaled(int value) {
+  HDC screen = GetDC(nullptr);
+  int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return MulDiv(value, dpi, 96);
+}
+
+// The status bar and the panel stand where the layout puts them, not where
+// the status bar's own idea of its height would.
+TEST(MainWindowWinTest, StatusBarAndPanelFollowTheLayout) {
+  RealMainWindow w;
+  RECT status = ClientRectIn(w.Control(kIdStatusBar1), w.main.hwnd());
+  EXPECT_EQ(status.top, Scaled(221));
+  EXPECT_EQ(status.bottom - status.top, Scaled(19));
+  RECT panel = ClientRectIn(GetDlgItem(w.main.hwnd(), kIdPanel1), w.main.hwnd());
+  EXPECT_EQ(panel.top, Scaled(79));
+  EXPECT_EQ(panel.bottom - panel.top, Scaled(142));
+}
+
+// Coming back to the window puts the focus where the user left it.
+TEST(MainWindowWinTest, ReactivationRestoresTheFocus) {
+  RealMainWindow w;
+  w.main.Show();
+  SetFocus(w.Control(kIdEdit2));
+  SendMessageW(w.main.hwnd(), WM_ACTIVATE, WA_INACTIVE, 0);
+  SetFocus(nullptr);
+  SendMessageW(w.main.hwnd(), WM_SETFOCUS, 0, 0);
+  EXPECT_EQ(GetFocus(), w.Control(kIdEdit2));
+}
+
 TEST(MainWindowWinTest, DialogIsLiftedAboveAndTheMainWindowPutBackOnTop) {
   RealMainWindow w;
   w.main.Show();
