@@ -29,6 +29,8 @@ class MemoryButton : public MemoryControl<Button> {
   explicit MemoryButton(std::u16string caption = u"") : caption_(std::move(caption)) {}
   std::u16string Caption() const override { return caption_; }
   void SetCaption(std::u16string_view caption) override { caption_ = caption; }
+  bool Down() const override { return false; }
+  void SetDown() override {}
 
  private:
   std::u16string caption_;

@@ -17,20 +17,30 @@ inline constexpr Color kLightGrey = 15461355;  // RGB 235, 235, 235
 // Stands for the system's window colour, whatever the user's scheme makes it.
 inline constexpr Color kWindowColor = 0x80000005;
 
-class Control {
+// Anything a window table's row makes: a control, a timer, a menu item.
+class Widget {
  public:
-  virtual ~Control() = default;
+  virtual ~Widget() = default;
+};
+
+class Control : public Widget {
+ public:
   virtual bool Enabled() const = 0;
   virtual void SetEnabled(bool enabled) = 0;
   virtual bool Visible() const = 0;
   virtual void SetVisible(bool visible) = 0;
 };
 
-// Push buttons, labels and check boxes share the caption.
+// Push buttons and flat buttons. A flat button of a group stays down once
+// clicked, and exactly one of its group is down; other buttons are never down.
 class Button : public Control {
  public:
   virtual std::u16string Caption() const = 0;
   virtual void SetCaption(std::u16string_view caption) = 0;
+  virtual bool Down() const = 0;
+  // Puts a grouped flat button down and the others of its group up; no
+  // effect on a button without a group.
+  virtual void SetDown() = 0;
 };
 
 class Label : public Control {
@@ -39,10 +49,45 @@ class Label : public Control {
   virtual void SetText(std::u16string_view text) = 0;
 };
 
+// Check boxes and radio buttons. Checking a radio button unchecks the
+// others of its group, whether the user or the program checks it.
 class CheckBox : public Control {
  public:
   virtual bool Checked() const = 0;
   virtual void SetChecked(bool checked) = 0;
+};
+
+// A list of lines with at most one selected. A sorted list keeps its items in
+// the locale's order with letter case ignored (Locale::CompareNoCase), as the
+// system's sorted list box does: Add puts an item at its sorted place, before
+// any item that compares equal; Insert puts it at the index given, sorted or
+// not.
+class ListBox : public Control {
+ public:
+  virtual int Count() const = 0;
+  virtual std::u16string Item(int index) const = 0;
+  // Returns the index the item went to.
+  virtual int Add(std::u16string_view item) = 0;
+  virtual void Insert(int index, std::u16string_view item) = 0;
+  virtual void Delete(int index) = 0;
+  virtual void Clear() = 0;
+  // -1 when nothing is selected. Selecting by program fires no event.
+  virtual int ItemIndex() const = 0;
+  virtual void SetItemIndex(int index) = 0;
+  // The first item equal to text with letter case ignored; -1 if none.
+  virtual int FindExact(std::u16string_view text) const = 0;
+};
+
+// Arrows that step the number in their buddy edit within a range. The
+// position is read from the buddy's text, as the user may have typed there; a
+// text that is no number in the range leaves the last valid position.
+class UpDown : public Control {
+ public:
+  virtual int Position() const = 0;
+  // Clamped to the range; the buddy shows it.
+  virtual void SetPosition(int position) = 0;
+  virtual int Min() const = 0;
+  virtual int Max() const = 0;
 };
 
 // A single-line edit field.
@@ -99,16 +144,14 @@ class StatusBar : public Control {
   virtual void SetPanelText(int panel, std::u16string_view text) = 0;
 };
 
-class Timer {
+class Timer : public Widget {
  public:
-  virtual ~Timer() = default;
   virtual bool Enabled() const = 0;
   virtual void SetEnabled(bool enabled) = 0;
 };
 
-class MenuItem {
+class MenuItem : public Widget {
  public:
-  virtual ~MenuItem() = default;
   virtual bool Enabled() const = 0;
   virtual void SetEnabled(bool enabled) = 0;
 };

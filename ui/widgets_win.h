@@ -38,6 +38,8 @@ class Win32Button : public Win32Control<Button> {
   using Win32Control::Win32Control;
   std::u16string Caption() const override { return WindowText(window_); }
   void SetCaption(std::u16string_view caption) override { SetWindowText16(window_, caption); }
+  bool Down() const override { return false; }
+  void SetDown() override {}
 };
 
 class Win32Label : public Win32Control<Label> {
