@@ -53,7 +53,6 @@ bool TKelvoMainForm::RunCadPass(const std::function<void(CommandView&)>& pass,
 }
 
 void TKelvoMainForm::SpeedButton2Click() {
-  if (Busy()) return;
   CommandScope scope(*this);
   if (EditorLineCount(Memo1) == 0) return;
   if (!IsCadRunning(services_.running)) return;
@@ -72,7 +71,6 @@ void TKelvoMainForm::SpeedButton2Click() {
 }
 
 void TKelvoMainForm::SpeedButton6Click() {
-  if (Busy()) return;
   CommandScope scope(*this);
   if (!IsCadRunning(services_.running)) return;
   ObjectRef app = AttachCadApplication(services_.running);
@@ -85,7 +83,7 @@ void TKelvoMainForm::Edit2KeyPress(char16_t& key) {
   if (key != u'\r') return;
   key = 0;
   if (!SpeedButton6.Enabled()) return;
-  SpeedButton6Click();
+  events_.Fire(kIdSpeedButton6, Event::Click);
   Edit2.SetFocus();
   services_.desktop.SetForegroundWindow(services_.window.Handle());
 }
@@ -93,7 +91,9 @@ void TKelvoMainForm::Edit2KeyPress(char16_t& key) {
 void TKelvoMainForm::Memo1KeyPress(char16_t& key) {
   if (key != kLineFeed || !services_.desktop.IsCtrlDown()) return;
   key = 0;
-  SpeedButton2Click();
+  // As a click on the button, whether or not it is enabled: refused while a
+  // command runs.
+  events_.Fire(kIdSpeedButton2, Event::Click);
   services_.desktop.SetForegroundWindow(services_.window.Handle());
 }
 

@@ -101,8 +101,6 @@ void TKelvoMainForm::UndoMark(bool take) {
 }
 
 void TKelvoMainForm::SpeedButton4Click() {
-  // A run reads the editor line by line: its text must not be swapped under it.
-  if (Busy()) return;
   if (Memo1.CanUndo()) {
     Memo1.Undo();
   } else {
@@ -123,12 +121,21 @@ void TKelvoMainForm::SpeedButton3Click() {
 void TKelvoMainForm::PopupMenu1Popup() {
   bool hasText = Memo1.TextLength() > 0;
   bool hasSelection = Memo1.SelEnd() > Memo1.SelStart();
-  for (MenuItem* item : {&N1, &N4, &N7, &N14}) item->SetEnabled(hasText);
-  for (MenuItem* item : {&N2, &N5, &N8, &N10, &N11, &N15}) item->SetEnabled(hasSelection);
+  for (const MenuRow<TKelvoMainForm>& row : MainFormCommands()) {
+    switch (row.entry.enabled) {
+      case EnabledWhen::Always:
+        break;
+      case EnabledWhen::EditorHasText:
+        widgets_.menuItem(row.entry.id).SetEnabled(hasText);
+        break;
+      case EnabledWhen::SelectionNotEmpty:
+        widgets_.menuItem(row.entry.id).SetEnabled(hasSelection);
+        break;
+    }
+  }
 }
 
 void TKelvoMainForm::N10Click() {
-  if (Busy()) return;
   Memo1.Cut();
 }
 
@@ -137,13 +144,11 @@ void TKelvoMainForm::N11Click() {
 }
 
 void TKelvoMainForm::N12Click() {
-  if (Busy()) return;
   UndoMark(true);
   Memo1.Paste();
 }
 
 void TKelvoMainForm::N20Click() {
-  if (Busy()) return;
   UndoMark(true);
   Memo1.BeginUpdate();
   Memo1.SetText(u"");

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "app/error_report.h"
+#include "ui/error_report.h"
 #include "app/long_command.h"
 #include "app/settings.h"
 #include "base/text.h"
@@ -29,8 +29,10 @@ std::u16string JoinLines(const std::vector<Kelvo>& records) {
 
 }  // namespace
 
-TKelvoMainForm::TKelvoMainForm(const MainFormControls& controls, const MainFormServices& services)
-    : MainFormControls(controls), services_(services) {}
+TKelvoMainForm::TKelvoMainForm(WidgetSet& widgets, const MainFormServices& services)
+    : widgets_(widgets),
+      services_(services),
+      events_(*this, MainFormEvents(), MainFormCommands()) {}
 
 void TKelvoMainForm::FormCreate() {
   TargetProgID = kDefaultProgID;
@@ -93,8 +95,7 @@ void TKelvoMainForm::N25Click() {
 }
 
 void TKelvoMainForm::SpeedButton7Click() {
-  if (Busy()) return;
-  ShowModalTopmost(services_.targetDialog);
+  ShowModalTopmost(services_.dialogs.target.window());
 }
 
 ModalResult TKelvoMainForm::ShowModalTopmost(Window& dialog, const std::function<void()>& onOk) {
@@ -114,7 +115,6 @@ ModalResult TKelvoMainForm::ShowModalTopmost(Window& dialog, const std::function
 }
 
 void TKelvoMainForm::SpeedButton1Click() {
-  if (Busy()) return;
   // The CAD's calls can serve messages sent from elsewhere while they wait.
   CommandScope scope(*this);
   if (IsCadRunning(services_.running)) {

@@ -6,12 +6,19 @@
 #include <string>
 #include <vector>
 
+#include "app/main_form_table.h"
 #include "app/profile.h"
 #include "base/locale.h"
 #include "cad/cad_platform.h"
 #include "cad/command_view.h"
 #include "cad/kelvo.h"
+#include "cad/target_cad_form.h"
+#include "tools/add_form.h"
+#include "tools/replace_form.h"
+#include "tools/serial_form.h"
+#include "ui/events.h"
 #include "ui/memo_lines.h"
+#include "ui/widget_set.h"
 #include "ui/widgets.h"
 #include "ui/window.h"
 
@@ -20,41 +27,17 @@ namespace kelvo {
 inline constexpr char16_t kVersionText[] =
     u"KelvoEditX.exe 2023.10.08\nCAD 図面の TEXT を行ごとに編集するツール";
 
-struct MainFormControls {
-  Button& SpeedButton1;
-  Button& SpeedButton2;
-  Button& SpeedButton6;
-  Label& Label3;
-  Edit& Edit1;
-  Label& Label4;
-  Edit& Edit2;
-  Label& Label1;
-  Label& Label2;
-  Button& SpeedButton7;
-  CheckBox& CheckBox1;
-  Button& SpeedButton3;
-  Button& SpeedButton5;
-  Button& SpeedButton4;
-  Memo& Memo2;
-  Memo& Memo1;
-  StatusBar& StatusBar1;
-  Timer& Timer1;
-  // Popup menu items whose availability follows the editor.
-  MenuItem& N1;
-  MenuItem& N2;
-  MenuItem& N4;
-  MenuItem& N5;
-  MenuItem& N7;
-  MenuItem& N8;
-  MenuItem& N10;
-  MenuItem& N11;
-  MenuItem& N14;
-  MenuItem& N15;
+// The four dialogs, each a form with its window.
+struct MainFormDialogs {
+  TTargetCADForm& target;
+  TKelvoTikanForm& replace;
+  TKelvoKasanForm& add;
+  TKelvoRenbanForm& serial;
 };
 
 struct MainFormServices {
   Window& window;  // the main window itself
-  Window& targetDialog;
+  MainFormDialogs dialogs;
   Messages& messages;
   Desktop& desktop;
   RunningObjects& running;
@@ -63,10 +46,19 @@ struct MainFormServices {
   const Locale& locale;
 };
 
-// The controls are the form's own fields, named as in the window layout.
-class TKelvoMainForm : public MainFormControls {
+class TKelvoMainForm {
  public:
-  TKelvoMainForm(const MainFormControls& controls, const MainFormServices& services);
+  // Binds the controls from the widgets made for kMainWindowTable.
+  TKelvoMainForm(WidgetSet& widgets, const MainFormServices& services);
+  TKelvoMainForm(const TKelvoMainForm&) = delete;
+  TKelvoMainForm& operator=(const TKelvoMainForm&) = delete;
+
+  // The events of the window, fired by control id.
+  EventSink& Events() { return events_; }
+  // A command is running: the events that change the editor or the list
+  // wait for no command; they are refused meanwhile. This is apart from
+  // runFlag, which "中止" clears while the command is still finishing.
+  bool Busy() const { return runningCommands_ > 0; }
 
   void FormCreate();
   // Always allows the close; writes the settings.
@@ -118,11 +110,29 @@ class TKelvoMainForm : public MainFormControls {
   std::int32_t iLineLast = 0;
 
  private:
+  WidgetSet& widgets_;  // before the controls, which are bound from it
+
+ public:
+  // The controls, named as in the window layout.
+  Button& SpeedButton1{widgets_.button(kIdSpeedButton1)};  // 取得: fetch
+  Button& SpeedButton2{widgets_.button(kIdSpeedButton2)};  // 更新: update
+  Button& SpeedButton6{widgets_.button(kIdSpeedButton6)};  // 整列: align
+  Edit& Edit1{widgets_.edit(kIdEdit1)};                    // dX
+  Edit& Edit2{widgets_.edit(kIdEdit2)};                    // dY
+  Label& Label1{widgets_.label(kIdLabel1)};                // data line count
+  Label& Label2{widgets_.label(kIdLabel2)};                // progress of update and align
+  Button& SpeedButton7{widgets_.button(kIdSpeedButton7)};  // CAD: the target dialog
+  CheckBox& CheckBox1{widgets_.checkBox(kIdCheckBox1)};    // 座標順取得: sort the fetch
+  Button& SpeedButton3{widgets_.button(kIdSpeedButton3)};  // すべて選択: select all
+  Button& SpeedButton5{widgets_.button(kIdSpeedButton5)};  // 中止: abort
+  Button& SpeedButton4{widgets_.button(kIdSpeedButton4)};  // Undo
+  Memo& Memo2{widgets_.memo(kIdMemo2)};                    // the line-number gutter
+  Memo& Memo1{widgets_.memo(kIdMemo1)};                    // the editor
+  StatusBar& StatusBar1{widgets_.statusBar(kIdStatusBar1)};
+  Timer& Timer1{widgets_.timer(kIdTimer1)};  // the status refresh
+
+ private:
   friend class CommandScope;
-  // A command is running: commands that change the editor or the list do
-  // not start from inside it. This is apart from runFlag, which "中止"
-  // clears while the command is still finishing.
-  bool Busy() const { return runningCommands_ > 0; }
   // Stops the running command as "中止" does, without pumping: the caller is
   // already inside the command's pump.
   void StopRunningCommand();
@@ -147,6 +157,7 @@ class TKelvoMainForm : public MainFormControls {
   void ProposePitch();
 
   MainFormServices services_;
+  FormEvents<TKelvoMainForm> events_;
   int runningCommands_ = 0;
   bool closePending_ = false;
   bool settingsWritten_ = false;
@@ -154,5 +165,9 @@ class TKelvoMainForm : public MainFormControls {
   MemoLineCounts editorLines_{Memo1};
   MemoLineCounts gutterLines_{Memo2};
 };
+
+// The main window's event rows and popup-menu commands.
+std::span<const EventRow<TKelvoMainForm>> MainFormEvents();
+std::span<const MenuRow<TKelvoMainForm>> MainFormCommands();
 
 }  // namespace kelvo

@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/main_window_win.h"
+#include "app/program_windows_win.h"
 #include "support/fakes.h"
-#include "ui/modal_window_win.h"
+#include "ui/messages_win.h"
 
 namespace kelvo {
 namespace {
@@ -54,12 +54,10 @@ int Run() {
   test::FakeMessageFilterHost filter;
   test::MemoryProfile profile;
   test::TestLocale locale;
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  MainWindow main(instance, messages);
-  ModalWindow dialog(instance, L"TTargetCADForm", u"ターゲット CAD", 315, 307);
-  main.Create(MainFormServices{main, dialog, messages, desktop, running, filter, profile, locale});
-  main.Show();
-  TKelvoMainForm& form = main.form();
+  ProgramWindows windows(GetModuleHandleW(nullptr),
+                         {messages, desktop, running, filter, profile, locale});
+  windows.Show();
+  TKelvoMainForm& form = windows.form();
 
   form.Memo1.SetText(Text(100));
   double small = IdleTick(form);

@@ -9,7 +9,7 @@
 #include <string>
 #include <thread>
 
-#include "app/main_layout.h"
+#include "app/main_form_table.h"
 #include "base/error.h"
 #include "base/text.h"
 #include "cad/com_raii_win.h"

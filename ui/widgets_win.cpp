@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "base/handles_win.h"
+
 #include <algorithm>
 
 #include <vector>
@@ -25,6 +27,25 @@ COLORREF ToColorRef(Color color) {
   return color == kWindowColor ? GetSysColor(COLOR_WINDOW) : static_cast<COLORREF>(color);
 }
 
+namespace {
+
+// The size a label's text takes in the label's font.
+SIZE TextExtent(HWND label, const std::u16string& text) {
+  WindowDC dc(label);
+  SelectedObject font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
+  SIZE size{};
+  GetTextExtentPoint32W(dc.get(), Wide(text), static_cast<int>(text.size()), &size);
+  return size;
+}
+
+void FitTo(HWND label, const std::u16string& text, int minHeight) {
+  SIZE size = TextExtent(label, text);
+  SetWindowPos(label, nullptr, 0, 0, size.cx + 2, std::max<LONG>(size.cy, minHeight),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
 void Win32Label::SetText(std::u16string_view text) {
   // The tick writes the label every time; an unchanged text is not repainted.
   if (WindowText(window_) == text) return;
@@ -34,18 +55,14 @@ void Win32Label::SetText(std::u16string_view text) {
   MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&old), 2);
   // Labels size themselves to their text, before it is drawn.
   std::u16string copy(text);
-  HDC dc = GetDC(window_);
-  HGDIOBJ font =
-      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(window_, WM_GETFONT, 0, 0)));
-  SIZE size{};
-  GetTextExtentPoint32W(dc, Wide(copy), static_cast<int>(copy.size()), &size);
-  SelectObject(dc, font);
-  ReleaseDC(window_, dc);
-  SetWindowPos(window_, nullptr, 0, 0, size.cx + 2, std::max<LONG>(size.cy, old.bottom - old.top),
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  FitTo(window_, copy, old.bottom - old.top);
   SetWindowText16(window_, copy);
   InvalidateRect(parent, &old, TRUE);
   InvalidateRect(window_, nullptr, TRUE);
+}
+
+void Win32Label::Refit() {
+  FitTo(window_, WindowText(window_), 0);
 }
 
 bool Win32CheckBox::Checked() const {

@@ -47,6 +47,8 @@ class Win32Label : public Win32Control<Label> {
   using Win32Control::Win32Control;
   std::u16string Text() const override { return WindowText(window_); }
   void SetText(std::u16string_view text) override;
+  // Sizes the label to its text in its font, as after a change of dpi.
+  void Refit();
 };
 
 class Win32CheckBox : public Win32Control<CheckBox> {

@@ -40,6 +40,8 @@ class Window {
   virtual void MoveTo(int left, int top) = 0;
   // Shows the window modally and returns how it was closed.
   virtual ModalResult ShowModal() = 0;
+  // Closes a window shown modally, with this result.
+  virtual void EndModal(ModalResult result) = 0;
   // Destroys the window: for the main window, the program then ends.
   virtual void Destroy() = 0;
 };

@@ -2,7 +2,7 @@
 // run stops, finishes its end steps, and the settings are written; no text is
 // lost from the drawing.
 
-#include "app/main_layout.h"
+#include "app/main_form_table.h"
 #include "tests/e2e/e2e_test_win.h"
 
 namespace kelvo::e2e {

@@ -4,7 +4,7 @@
 
 #include <thread>
 
-#include "app/main_layout.h"
+#include "app/main_form_table.h"
 #include "base/error.h"
 #include "cad/running_objects_win.h"
 #include "sim/drawing_text.h"

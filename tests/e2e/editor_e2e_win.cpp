@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/main_layout.h"
+#include "app/main_form_table.h"
 #include "tests/e2e/e2e_test_win.h"
 
 namespace kelvo::e2e {

@@ -1,6 +1,6 @@
 // Fetching texts from a running CAD, and what the user sees when it is not there.
 
-#include "app/main_layout.h"
+#include "app/main_form_table.h"
 #include "tests/e2e/e2e_test_win.h"
 
 namespace kelvo::e2e {

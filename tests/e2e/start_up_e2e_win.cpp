@@ -1,7 +1,9 @@
 // Start-up, the single instance, fetch and its failures, as a user meets them.
 
-#include "app/main_layout.h"
-#include "app/popup_layout.h"
+#include "app/main_form_table.h"
+#include "cad/target_cad_form.h"
+#include "app/main_form_table.h"
+#include "cad/target_cad_form.h"
 #include "tests/e2e/e2e_test_win.h"
 
 namespace kelvo::e2e {
@@ -67,7 +69,7 @@ TEST_F(E2eTest, TheCadButtonShowsTheTargetDialogAboveTheToolWindow) {
   EXPECT_EQ(WindowText16(dialog), u"ターゲット CAD");
   EXPECT_EQ(GetWindowLongPtrW(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST, WS_EX_TOPMOST);
   EXPECT_EQ(GetWindowLongPtrW(kelvo.main(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
-  PostMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+  PostMessageW(GetDlgItem(dialog, target_cad::kIdButton2), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(dialog); }));
   EXPECT_TRUE(WaitFor([&] {
     return (GetWindowLongPtrW(kelvo.main(), GWL_EXSTYLE) & WS_EX_TOPMOST) == WS_EX_TOPMOST;

@@ -1,6 +1,6 @@
 // Writing back and laying out, with real keys and a real CAD process.
 
-#include "app/main_layout.h"
+#include "app/main_form_table.h"
 #include "tests/e2e/e2e_test_win.h"
 
 namespace kelvo::e2e {

@@ -39,6 +39,11 @@ class FakeWindow : public Window {
     if (onModal) onModal();
     return modalResult;
   }
+  void EndModal(ModalResult result) override {
+    log->push_back(name + ".end");
+    endedWith = result;
+  }
+  ModalResult endedWith = ModalResult::None;
   void Destroy() override {
     log->push_back(name + ".destroy");
     destroyed = true;

@@ -7,14 +7,13 @@
 #include <set>
 #include <string>
 
-#include "app/error_report.h"
+#include "ui/error_report.h"
 #include "app/main_form.h"
-#include "app/main_layout.h"
 #include "cad/connection.h"
 #include "sim/drawing.h"
 #include "sim/sim_objects.h"
 #include "support/fakes.h"
-#include "ui/memory_widgets.h"
+#include "ui/memory_widget_set.h"
 
 namespace kelvo::test {
 
@@ -42,6 +41,30 @@ class SimRunningObjects : public RunningObjects {
 
 inline constexpr WindowHandle kMainWindowHandle = 0x10010;
 inline constexpr WindowHandle kTargetDialogHandle = 0x10020;
+inline constexpr WindowHandle kReplaceDialogHandle = 0x10030;
+inline constexpr WindowHandle kAddDialogHandle = 0x10040;
+inline constexpr WindowHandle kSerialDialogHandle = 0x10050;
+
+// One dialog on in-memory widgets: its widgets, its window and its form.
+template <typename Form>
+struct DialogHarness {
+  DialogHarness(const WindowTable& table, WindowHandle handle, const char* name,
+                std::vector<std::string>& zOrder, Messages& messages, const Locale& locale,
+                MemoryClipboard& clipboard)
+      : widgets(table, {}, locale, &clipboard), window(handle), form(widgets, window, messages) {
+    window.name = name;
+    window.log = &zOrder;
+  }
+  // Fires an event by id as the window does: a click first does to the
+  // control what a user's click does.
+  bool Fire(int id, Event event = Event::Click, char16_t* key = nullptr) {
+    if (event == Event::Click) widgets.Click(id);
+    return form.Events().Fire(id, event, key);
+  }
+  MemoryWidgetSet widgets;
+  FakeWindow window;
+  Form form;
+};
 
 struct MainFormHarness {
   MainFormHarness() {
@@ -51,11 +74,9 @@ struct MainFormHarness {
     running.running[kDefaultProgID] = sim::MakeApplication(drawing);
     desktop.threads[kMainWindowHandle] = 1;
     desktop.threads[drawing->WindowHandle()] = 2;
-    ApplyLayout();
     window.log = &zOrder;
-    targetDialog.log = &zOrder;
-    targetDialog.name = "dialog";
-    form.FormCreate();
+    form.Dispatch([this] { form.FormCreate(); });
+    replace.form.FormCreate();
   }
   ~MainFormHarness() {
     EntityList.clear();
@@ -66,73 +87,76 @@ struct MainFormHarness {
   void Run(void (TKelvoMainForm::*handler)()) {
     form.Dispatch([&] { (form.*handler)(); });
   }
+  // Fires an event by id as the window does: a click first does to the
+  // control what a user's click does.
+  bool Fire(int id, Event event = Event::Click, char16_t* key = nullptr) {
+    if (event == Event::Click) widgets.Click(id);
+    return form.Events().Fire(id, event, key);
+  }
   // Picks the given texts in the next fetch and runs it.
   void Fetch(std::vector<std::int64_t> ids) {
     drawing->QueuePicks(std::move(ids));
-    Run(&TKelvoMainForm::SpeedButton1Click);
+    Fire(kIdSpeedButton1);
   }
 
   std::shared_ptr<sim::Drawing> drawing = std::make_shared<sim::Drawing>();
   MemoryClipboard clipboard;
-  MemoryButton SpeedButton1, SpeedButton2, SpeedButton6, SpeedButton7, SpeedButton3, SpeedButton5,
-      SpeedButton4;
-  MemoryLabel Label3, Label4, Label1, Label2;
-  MemoryEdit Edit1, Edit2;
-  MemoryCheckBox CheckBox1;
-  MemoryMemo Memo2{nullptr, 10};
-  MemoryMemo Memo1{&clipboard, 10};
-  MemoryStatusBar StatusBar1;
-  MemoryTimer Timer1;
-  MemoryMenuItem N1, N2, N4, N5, N7, N8, N10, N11, N14, N15;
-
-  std::vector<std::string> zOrder;
-  FakeWindow window{kMainWindowHandle};
-  FakeWindow targetDialog{kTargetDialogHandle};
+  TestLocale locale;
   RecordingMessages messages;
+  std::vector<std::string> zOrder;
+  MemoryWidgetSet widgets{kMainWindowTable, MenuEntries(MainFormCommands()), locale, &clipboard};
+
+  MemoryButton& SpeedButton1 = widgets.as<MemoryButton>(kIdSpeedButton1);
+  MemoryButton& SpeedButton2 = widgets.as<MemoryButton>(kIdSpeedButton2);
+  MemoryButton& SpeedButton6 = widgets.as<MemoryButton>(kIdSpeedButton6);
+  MemoryButton& SpeedButton7 = widgets.as<MemoryButton>(kIdSpeedButton7);
+  MemoryButton& SpeedButton3 = widgets.as<MemoryButton>(kIdSpeedButton3);
+  MemoryButton& SpeedButton5 = widgets.as<MemoryButton>(kIdSpeedButton5);
+  MemoryButton& SpeedButton4 = widgets.as<MemoryButton>(kIdSpeedButton4);
+  MemoryLabel& Label1 = widgets.as<MemoryLabel>(kIdLabel1);
+  MemoryLabel& Label2 = widgets.as<MemoryLabel>(kIdLabel2);
+  MemoryEdit& Edit1 = widgets.as<MemoryEdit>(kIdEdit1);
+  MemoryEdit& Edit2 = widgets.as<MemoryEdit>(kIdEdit2);
+  MemoryCheckBox& CheckBox1 = widgets.as<MemoryCheckBox>(kIdCheckBox1);
+  MemoryMemo& Memo2 = widgets.as<MemoryMemo>(kIdMemo2);
+  MemoryMemo& Memo1 = widgets.as<MemoryMemo>(kIdMemo1);
+  MemoryStatusBar& StatusBar1 = widgets.as<MemoryStatusBar>(kIdStatusBar1);
+  MemoryTimer& Timer1 = widgets.as<MemoryTimer>(kIdTimer1);
+  MemoryMenuItem& N1 = widgets.as<MemoryMenuItem>(kIdN1);
+  MemoryMenuItem& N2 = widgets.as<MemoryMenuItem>(kIdN2);
+  MemoryMenuItem& N4 = widgets.as<MemoryMenuItem>(kIdN4);
+  MemoryMenuItem& N5 = widgets.as<MemoryMenuItem>(kIdN5);
+  MemoryMenuItem& N7 = widgets.as<MemoryMenuItem>(kIdN7);
+  MemoryMenuItem& N8 = widgets.as<MemoryMenuItem>(kIdN8);
+  MemoryMenuItem& N10 = widgets.as<MemoryMenuItem>(kIdN10);
+  MemoryMenuItem& N11 = widgets.as<MemoryMenuItem>(kIdN11);
+  MemoryMenuItem& N14 = widgets.as<MemoryMenuItem>(kIdN14);
+  MemoryMenuItem& N15 = widgets.as<MemoryMenuItem>(kIdN15);
+
+  DialogHarness<TTargetCADForm> target{
+      kTargetCadWindowTable, kTargetDialogHandle, "dialog", zOrder, messages, locale, clipboard};
+  DialogHarness<TKelvoTikanForm> replace{
+      kReplaceWindowTable, kReplaceDialogHandle, "replace", zOrder, messages, locale, clipboard};
+  DialogHarness<TKelvoKasanForm> add{kAddWindowTable, kAddDialogHandle, "add",    zOrder,
+                                     messages,        locale,           clipboard};
+  DialogHarness<TKelvoRenbanForm> serial{
+      kSerialWindowTable, kSerialDialogHandle, "serial", zOrder, messages, locale, clipboard};
+  FakeWindow& targetDialog = target.window;
+
+  FakeWindow window{kMainWindowHandle};
   FakeDesktop desktop;
   SimRunningObjects running;
   FakeMessageFilterHost messageFilter;
   MemoryProfile profile;
-  TestLocale locale;
 
-  TKelvoMainForm form{
-      MainFormControls{SpeedButton1, SpeedButton2, SpeedButton6, Label3,       Edit1,
-                       Label4,       Edit2,        Label1,       Label2,       SpeedButton7,
-                       CheckBox1,    SpeedButton3, SpeedButton5, SpeedButton4, Memo2,
-                       Memo1,        StatusBar1,   Timer1,       N1,           N2,
-                       N4,           N5,           N7,           N8,           N10,
-                       N11,          N14,          N15},
-      MainFormServices{window, targetDialog, messages, desktop, running, messageFilter, profile,
-                       locale}};
-
- private:
-  void ApplyLayout() {
-    std::map<int, Control*> controls{{kIdSpeedButton1, &SpeedButton1},
-                                     {kIdSpeedButton2, &SpeedButton2},
-                                     {kIdSpeedButton6, &SpeedButton6},
-                                     {kIdLabel3, &Label3},
-                                     {kIdEdit1, &Edit1},
-                                     {kIdLabel4, &Label4},
-                                     {kIdEdit2, &Edit2},
-                                     {kIdLabel1, &Label1},
-                                     {kIdLabel2, &Label2},
-                                     {kIdSpeedButton7, &SpeedButton7},
-                                     {kIdCheckBox1, &CheckBox1},
-                                     {kIdSpeedButton3, &SpeedButton3},
-                                     {kIdSpeedButton5, &SpeedButton5},
-                                     {kIdSpeedButton4, &SpeedButton4},
-                                     {kIdMemo2, &Memo2},
-                                     {kIdMemo1, &Memo1},
-                                     {kIdStatusBar1, &StatusBar1}};
-    for (const ControlLayout& c : kMainLayout) {
-      auto it = controls.find(c.id);
-      if (it == controls.end()) continue;
-      it->second->SetEnabled(c.enabled);
-      it->second->SetVisible(c.visible);
-      if (auto* button = dynamic_cast<MemoryButton*>(it->second)) button->SetCaption(c.caption);
-    }
-    CheckBox1.SetChecked(true);
-  }
+  TKelvoMainForm form{widgets, MainFormServices{window,
+                                                {target.form, replace.form, add.form, serial.form},
+                                                messages,
+                                                desktop,
+                                                running,
+                                                messageFilter,
+                                                profile,
+                                                locale}};
 };
 
 }  // namespace kelvo::test

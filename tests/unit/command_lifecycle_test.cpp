@@ -116,9 +116,9 @@ TEST(BusyGuardTest, ClicksQueuedBehindAbortDoNotRunInsideTheStoppingCommand) {
     ++pumps;
     if (pumps == 1) h.Run(&TKelvoMainForm::SpeedButton5Click);
     if (pumps == 2) {  // queued behind the abort, served by its pump
-      h.Run(&TKelvoMainForm::SpeedButton1Click);
-      h.Run(&TKelvoMainForm::SpeedButton2Click);
-      h.Run(&TKelvoMainForm::SpeedButton6Click);
+      h.Fire(kIdSpeedButton1);
+      h.Fire(kIdSpeedButton2);
+      h.Fire(kIdSpeedButton6);
     }
   };
   h.Run(&TKelvoMainForm::SpeedButton2Click);
@@ -137,12 +137,12 @@ TEST(BusyGuardTest, UndoAndCutAreRefusedWhileACommandRuns) {
   h.Memo1.SetSel(0, 4);
   {
     LongCommand run(h.form, h.messages);
-    h.Run(&TKelvoMainForm::SpeedButton4Click);
-    h.Run(&TKelvoMainForm::N10Click);
+    h.Fire(kIdSpeedButton4);
+    h.Fire(kIdN10);
     EXPECT_EQ(h.Memo1.Text(), u"keep this");
     EXPECT_TRUE(h.clipboard.text.empty());
   }
-  h.Run(&TKelvoMainForm::SpeedButton4Click);
+  h.Fire(kIdSpeedButton4);
   EXPECT_EQ(h.Memo1.Text(), u"keep");
 }
 

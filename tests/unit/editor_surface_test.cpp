@@ -227,11 +227,10 @@ TEST(LongCommandTest, OtherCommandsDoNotStartFromInsideARun) {
   h.drawing->QueuePicks({id});
   h.Memo1.SetText(u"keep");
   LongCommand run(h.form, h.messages);
-  h.Run(&TKelvoMainForm::SpeedButton1Click);
-  h.Run(&TKelvoMainForm::SpeedButton2Click);
-  h.Run(&TKelvoMainForm::SpeedButton6Click);
-  h.Run(&TKelvoMainForm::N20Click);
-  h.Run(&TKelvoMainForm::SpeedButton7Click);
+  for (int id : {int(kIdSpeedButton1), int(kIdSpeedButton2), int(kIdSpeedButton6), int(kIdN20),
+                 int(kIdSpeedButton7)}) {
+    EXPECT_TRUE(h.Fire(id));
+  }
   EXPECT_TRUE(h.drawing->Calls().Records().empty());
   EXPECT_EQ(h.Memo1.Text(), u"keep");
   EXPECT_TRUE(h.zOrder.empty());

@@ -2,27 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include "app/main_layout.h"
-#include "app/main_window_win.h"
+#include "app/program_windows_win.h"
 #include "cad/connection.h"
 #include "support/fakes.h"
-#include "ui/application_window_win.h"
-#include "ui/modal_window_win.h"
+#include "ui/messages_win.h"
 
 namespace kelvo {
 namespace {
 
 struct RealMainWindow {
-  RealMainWindow() {
-    main.Create(
-        MainFormServices{main, dialog, messages, desktop, running, filter, profile, locale});
-    dialog.Create(application.hwnd(), main.font());
-  }
   ~RealMainWindow() { EntityList.clear(); }
-  HWND Control(int id) const {
-    if (id == kIdMemo1 || id == kIdMemo2) return GetDlgItem(GetDlgItem(main.hwnd(), kIdPanel1), id);
-    return GetDlgItem(main.hwnd(), id);
-  }
+  HWND Control(int id) { return windows.mainWindow().ControlWindow(id); }
 
   struct NoCad : RunningObjects {
     bool IsRunning(std::u16string_view) override { return false; }
@@ -33,21 +23,23 @@ struct RealMainWindow {
   test::FakeMessageFilterHost filter;
   test::MemoryProfile profile;
   test::TestLocale locale;
-  MainWindow main{GetModuleHandleW(nullptr), messages};
-  ApplicationWindow application{GetModuleHandleW(nullptr)};
-  ModalWindow dialog{GetModuleHandleW(nullptr), L"TTargetCADForm", u"ターゲット CAD", 315, 307};
+  ProgramWindows windows{GetModuleHandleW(nullptr),
+                         {messages, desktop, running, filter, profile, locale}};
+  FormWindow& main = windows.mainWindow();
+  FormWindow& dialog = windows.targetWindow();
+  TKelvoMainForm& form = windows.form();
 };
 
 TEST(MainWindowWinTest, TickGrowsTheGutterAndFollowsTheEditor) {
   RealMainWindow w;
   std::u16string text;
   for (int i = 0; i < 200; ++i) text += u"line\r\n";
-  w.main.form().Memo1.SetText(text);
-  w.main.form().Timer1Timer();
+  w.form.Memo1.SetText(text);
+  w.form.Timer1Timer();
   EXPECT_EQ(SendMessageW(w.Control(kIdMemo2), EM_GETLINECOUNT, 0, 0), 210);
-  EXPECT_EQ(w.main.form().Label1.Text(), u"データ行数 = 200");
+  EXPECT_EQ(w.form.Label1.Text(), u"データ行数 = 200");
   SendMessageW(w.Control(kIdMemo1), EM_LINESCROLL, 0, 57);
-  w.main.form().Timer1Timer();
+  w.form.Timer1Timer();
   EXPECT_EQ(SendMessageW(w.Control(kIdMemo2), EM_GETFIRSTVISIBLELINE, 0, 0),
             SendMessageW(w.Control(kIdMemo1), EM_GETFIRSTVISIBLELINE, 0, 0));
 }
@@ -83,7 +75,7 @@ TEST(MainWindowWinTest, StatusBarAndPanelFollowTheLayout) {
   RECT status = ClientRectIn(w.Control(kIdStatusBar1), w.main.hwnd());
   EXPECT_EQ(status.top, Scaled(221));
   EXPECT_EQ(status.bottom - status.top, Scaled(19));
-  RECT panel = ClientRectIn(GetDlgItem(w.main.hwnd(), kIdPanel1), w.main.hwnd());
+  RECT panel = ClientRectIn(w.Control(kIdPanel1), w.main.hwnd());
   EXPECT_EQ(panel.top, Scaled(79));
   EXPECT_EQ(panel.bottom - panel.top, Scaled(142));
 }
@@ -107,7 +99,7 @@ TEST(MainWindowWinTest, DialogIsLiftedAboveAndTheMainWindowPutBackOnTop) {
     KillTimer(dialog, id);
     PostMessageW(dialog, WM_CLOSE, 0, 0);
   });
-  ModalResult result = w.main.form().ShowModalTopmost(w.dialog, [] {});
+  ModalResult result = w.form.ShowModalTopmost(w.dialog, [] {});
   EXPECT_EQ(result, ModalResult::Cancel);
   EXPECT_FALSE(Topmost(w.dialog.hwnd()));
   EXPECT_TRUE(Topmost(w.main.hwnd()));

@@ -12,9 +12,13 @@ namespace kelvo {
 namespace {
 
 std::string Describe(std::u16string_view line, const AddSettings& s) {
-  return "'" + ToUtf8(line) + "' radix=" + std::to_string(static_cast<int>(s.radix)) +
-         " tail=" + std::to_string(s.fromTail) + " digits=" + std::to_string(s.digits) +
-         " addend=" + std::to_string(s.addend);
+  std::string text = "'";
+  text += ToUtf8(line);
+  text += "' radix=" + std::to_string(static_cast<int>(s.radix));
+  text += " tail=" + std::to_string(s.fromTail);
+  text += " digits=" + std::to_string(s.digits);
+  text += " addend=" + std::to_string(s.addend);
+  return text;
 }
 
 AddSettings Decimal(bool fromTail, std::int32_t addend) {
