@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
+#include "base/com_handles_win.h"
 #include "base/system_error_win.h"
-#include "cad/com_raii_win.h"
 #include "cad/dispatch_win.h"
 
 namespace kelvo {

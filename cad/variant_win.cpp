@@ -62,7 +62,7 @@ std::size_t ElementSize(VARTYPE type) {
 UniqueSafeArray MakeVector(VARTYPE type, std::size_t count) {
   if (count > std::numeric_limits<ULONG>::max()) ThrowSystemError(E_OUTOFMEMORY);
   UniqueSafeArray array(SafeArrayCreateVector(type, 0, static_cast<ULONG>(count)));
-  if (array.get() == nullptr) ThrowSystemError(E_OUTOFMEMORY);
+  if (!array) ThrowSystemError(E_OUTOFMEMORY);
   return array;
 }
 
@@ -173,7 +173,7 @@ UniqueVariant ToVariant(const Variant& value, const ObjectBridge& bridge) {
       v.vt = VT_BOOL;
       break;
     case Variant::Type::String:
-      v.bstrVal = UniqueBstr::From(*value.Get<std::u16string>()).release();
+      v.bstrVal = MakeBstr(*value.Get<std::u16string>()).release();
       v.vt = VT_BSTR;
       break;
     case Variant::Type::DoubleArray:

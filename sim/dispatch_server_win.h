@@ -10,8 +10,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "base/com_handles_win.h"
 #include "cad/automation.h"
-#include "cad/com_raii_win.h"
 #include "cad/variant_win.h"
 
 namespace kelvo {

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "base/com_handles_win.h"
 #include "base/error.h"
 #include "base/text.h"
-#include "cad/com_raii_win.h"
 #include "sim/active_object_win.h"
 #include "sim/dispatch_server_win.h"
 #include "sim/drawing.h"
