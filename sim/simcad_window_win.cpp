@@ -5,10 +5,12 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <exception>
 #include <utility>
 
 #include "base/error.h"
 #include "base/system_error_win.h"
+#include "base/text.h"
 
 namespace kelvo::sim {
 namespace {
@@ -87,6 +89,30 @@ class BackBuffer {
   SelectedObject selected_;
 };
 
+// The last resort for an exception that reached the window procedure, which
+// it may not leave: the system's frames cannot unwind. One report at a time,
+// as the box's own message loop may run into the same failure again.
+void ReportStrayException(HWND window) noexcept {
+  static bool reporting = false;
+  if (reporting) return;
+  reporting = true;
+  try {
+    std::u16string text = u"予期しないエラーが発生しました";
+    try {
+      throw;
+    } catch (const Error& e) {
+      text = e.text();
+    } catch (const std::exception& e) {
+      text = FromUtf8(e.what());
+    } catch (...) {
+    }
+    MessageBoxW(window, Wide(text), L"SimCAD", MB_OK | MB_ICONERROR);
+  } catch (...) {
+    // Out of memory for the text: the message gets its default handling all the same.
+  }
+  reporting = false;
+}
+
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSEXW cls{};
   cls.cbSize = sizeof cls;
@@ -155,10 +181,10 @@ LRESULT CALLBACK SimCadWindow::WindowProc(HWND window, UINT message, WPARAM wPar
   // Destroyed by its owner letting go: the object is on its way out too, and
   // the window's last messages get the default handling.
   if (self->hwnd() != window) return DefWindowProcW(window, message, wParam, lParam);
-  // No exception may unwind through the system's frames.
   try {
     return self->Handle(message, wParam, lParam);
   } catch (...) {
+    ReportStrayException(window);
     return DefWindowProcW(window, message, wParam, lParam);
   }
 }
