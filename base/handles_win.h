@@ -23,6 +23,18 @@ using UniqueHpen = UniqueHandle<NullHandleTraits<HPEN, DeleteObject>>;
 using UniqueHbitmap = UniqueHandle<NullHandleTraits<HBITMAP, DeleteObject>>;
 using UniqueHmenu = UniqueHandle<NullHandleTraits<HMENU, DestroyMenu>>;
 using UniqueHdc = UniqueHandle<NullHandleTraits<HDC, DeleteDC>>;
+using UniqueHkey = UniqueHandle<NullHandleTraits<HKEY, RegCloseKey>>;
+
+// Memory the system allocated for the caller to give back with LocalFree
+// (FormatMessage's buffer, CommandLineToArgvW's array), whatever its type.
+template <typename Pointer>
+struct LocalMemoryTraits {
+  using Value = Pointer;
+  static Value Invalid() noexcept { return nullptr; }
+  static void Close(Value memory) noexcept { LocalFree(memory); }
+};
+template <typename Pointer>
+using UniqueLocalMemory = UniqueHandle<LocalMemoryTraits<Pointer>>;
 
 // A window's (or the screen's) device context, given back with ReleaseDC.
 class WindowDC {

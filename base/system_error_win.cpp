@@ -3,18 +3,20 @@
 #include <cstdio>
 
 #include "base/error.h"
+#include "base/handles_win.h"
 
 namespace kelvo {
 
 std::u16string SystemErrorText(HRESULT status) {
-  wchar_t* buffer = nullptr;
+  UniqueLocalMemory<wchar_t*> buffer;
+  // With FORMAT_MESSAGE_ALLOCATE_BUFFER the buffer argument is where the
+  // allocated text's address goes.
   DWORD length = FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, static_cast<DWORD>(status), 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+      nullptr, static_cast<DWORD>(status), 0, reinterpret_cast<wchar_t*>(buffer.put()), 0, nullptr);
   std::u16string text;
-  if (length != 0 && buffer != nullptr) {
-    text.assign(reinterpret_cast<const char16_t*>(buffer), length);
-    LocalFree(buffer);
+  if (length != 0 && buffer) {
+    text.assign(reinterpret_cast<const char16_t*>(buffer.get()), length);
     while (!text.empty() && (text.back() == u'\r' || text.back() == u'\n' || text.back() == u' ')) {
       text.pop_back();
     }

@@ -36,6 +36,11 @@ class UniqueHandle {
     Value old = std::exchange(value_, owned);
     if (old != Traits::Invalid()) Traits::Close(old);
   }
+  // For an out-parameter: closes what is held, then lends the slot to fill.
+  Value* put() noexcept {
+    reset();
+    return &value_;
+  }
 
  private:
   Value value_ = Traits::Invalid();

@@ -67,8 +67,7 @@ Variant DispatchObject::Invoke(std::u16string_view member, CallKind kind, std::s
   LPOLESTR names[] = {name.data()};
   const LCID locale = GetThreadLocale();
   DISPID id = DISPID_UNKNOWN;
-  HRESULT hr = dispatch_->GetIDsOfNames(IID_NULL, names, 1, locale, &id);
-  if (FAILED(hr)) ThrowSystemError(hr);
+  ThrowIfFailed(dispatch_->GetIDsOfNames(IID_NULL, names, 1, locale, &id));
 
   // COM takes the arguments last first.
   const std::size_t count = args.size();
@@ -106,9 +105,9 @@ Variant DispatchObject::Invoke(std::u16string_view member, CallKind kind, std::s
   UniqueVariant result;
   UniqueExcepInfo info;
   UINT argError = 0;
-  hr = dispatch_->Invoke(id, IID_NULL, locale, flags, &params,
-                         kind == CallKind::Put ? nullptr : result.addressof(), info.addressof(),
-                         &argError);
+  const HRESULT hr = dispatch_->Invoke(id, IID_NULL, locale, flags, &params,
+                                       kind == CallKind::Put ? nullptr : result.addressof(),
+                                       info.addressof(), &argError);
   if (FAILED(hr)) ThrowInvokeError(hr, info);
 
   for (std::size_t i = 0; i < count; ++i) {

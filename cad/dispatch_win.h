@@ -1,8 +1,8 @@
 #pragma once
 // An automation object reached through IDispatch by member name only.
 
+#include "base/com_handles_win.h"
 #include "cad/automation.h"
-#include "cad/com_raii_win.h"
 #include "cad/variant_win.h"
 
 namespace kelvo {

@@ -7,8 +7,8 @@
 
 #include <atomic>
 
+#include "base/com_handles_win.h"
 #include "cad/cad_platform.h"
-#include "cad/com_raii_win.h"
 
 namespace kelvo {
 

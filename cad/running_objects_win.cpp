@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
+#include "base/com_handles_win.h"
 #include "base/system_error_win.h"
-#include "cad/com_raii_win.h"
 #include "cad/dispatch_win.h"
 
 namespace kelvo {
@@ -19,8 +19,7 @@ CLSID ResolveProgId(std::u16string_view progId) {
   }
   std::wstring name(progId.begin(), progId.end());
   CLSID clsid{};
-  HRESULT hr = CLSIDFromProgID(name.c_str(), &clsid);
-  if (FAILED(hr)) ThrowSystemError(hr);
+  ThrowIfFailed(CLSIDFromProgID(name.c_str(), &clsid));
   return clsid;
 }
 
@@ -35,11 +34,9 @@ bool ComRunningObjects::IsRunning(std::u16string_view progId) {
 ObjectRef ComRunningObjects::Attach(std::u16string_view progId) {
   const CLSID clsid = ResolveProgId(progId);
   ComPtr<IUnknown> object;
-  HRESULT hr = GetActiveObject(clsid, nullptr, object.GetAddressOf());
-  if (FAILED(hr)) ThrowSystemError(hr);
+  ThrowIfFailed(GetActiveObject(clsid, nullptr, object.GetAddressOf()));
   ComPtr<IDispatch> dispatch;
-  hr = object.As(&dispatch);
-  if (FAILED(hr)) ThrowSystemError(hr);
+  ThrowIfFailed(object.As(&dispatch));
   return std::make_shared<DispatchObject>(std::move(dispatch));
 }
 

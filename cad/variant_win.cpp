@@ -62,7 +62,7 @@ std::size_t ElementSize(VARTYPE type) {
 UniqueSafeArray MakeVector(VARTYPE type, std::size_t count) {
   if (count > std::numeric_limits<ULONG>::max()) ThrowSystemError(E_OUTOFMEMORY);
   UniqueSafeArray array(SafeArrayCreateVector(type, 0, static_cast<ULONG>(count)));
-  if (array.get() == nullptr) ThrowSystemError(E_OUTOFMEMORY);
+  if (!array) ThrowSystemError(E_OUTOFMEMORY);
   return array;
 }
 
@@ -92,9 +92,8 @@ Variant FromArray(SAFEARRAY* array, VARTYPE type, const ObjectBridge& bridge) {
   if (SafeArrayGetDim(array) != 1 || SafeArrayGetElemsize(array) != size) Mismatch();
   LONG lower = 0;
   LONG upper = 0;
-  HRESULT hr = SafeArrayGetLBound(array, 1, &lower);
-  if (SUCCEEDED(hr)) hr = SafeArrayGetUBound(array, 1, &upper);
-  if (FAILED(hr)) ThrowSystemError(hr);
+  ThrowIfFailed(SafeArrayGetLBound(array, 1, &lower));
+  ThrowIfFailed(SafeArrayGetUBound(array, 1, &upper));
   const std::int64_t span = std::int64_t{upper} - lower + 1;
   const std::size_t count = span > 0 ? static_cast<std::size_t>(span) : 0;
   if (count == 0) return FromArray(nullptr, type, bridge);
@@ -173,7 +172,7 @@ UniqueVariant ToVariant(const Variant& value, const ObjectBridge& bridge) {
       v.vt = VT_BOOL;
       break;
     case Variant::Type::String:
-      v.bstrVal = UniqueBstr::From(*value.Get<std::u16string>()).release();
+      v.bstrVal = MakeBstr(*value.Get<std::u16string>()).release();
       v.vt = VT_BSTR;
       break;
     case Variant::Type::DoubleArray:
@@ -210,8 +209,7 @@ UniqueVariant ToVariant(const Variant& value, const ObjectBridge& bridge) {
 Variant FromVariant(const VARIANT& value, const ObjectBridge& bridge) {
   if ((value.vt & VT_BYREF) != 0) {
     UniqueVariant direct;
-    HRESULT hr = VariantCopyInd(direct.addressof(), const_cast<VARIANT*>(&value));
-    if (FAILED(hr)) ThrowSystemError(hr);
+    ThrowIfFailed(VariantCopyInd(direct.addressof(), const_cast<VARIANT*>(&value)));
     if ((direct.get().vt & VT_BYREF) != 0) Mismatch();
     return FromVariant(direct.get(), bridge);
   }
@@ -260,8 +258,7 @@ Variant FromVariant(const VARIANT& value, const ObjectBridge& bridge) {
     case VT_UNKNOWN: {
       if (value.punkVal == nullptr) return ObjectRef();
       ComPtr<IDispatch> dispatch;
-      HRESULT hr = value.punkVal->QueryInterface(IID_PPV_ARGS(&dispatch));
-      if (FAILED(hr)) ThrowSystemError(hr);
+      ThrowIfFailed(value.punkVal->QueryInterface(IID_PPV_ARGS(&dispatch)));
       return bridge.Import(dispatch.Get());
     }
     default:
@@ -281,8 +278,7 @@ void StoreByRef(const VARIANT& reference, const Variant& value, const ObjectBrid
   const std::size_t size = (target & VT_ARRAY) != 0 ? sizeof(SAFEARRAY*) : ElementSize(target);
   if (size == 0) Mismatch();
   if (fresh.get().vt != target) {
-    HRESULT hr = VariantChangeType(fresh.addressof(), fresh.addressof(), 0, target);
-    if (FAILED(hr)) ThrowSystemError(hr);
+    ThrowIfFailed(VariantChangeType(fresh.addressof(), fresh.addressof(), 0, target));
   }
   // Nothing below can fail: free the old referent, then move the new value in.
   VARIANT old;

@@ -3,7 +3,7 @@
 // what servers send (references, other integer widths, VT_R4, VT_NULL, arrays
 // with any lower bound); anything else raises the system's type-mismatch text.
 
-#include "cad/com_raii_win.h"
+#include "base/com_handles_win.h"
 #include "cad/variant.h"
 
 namespace kelvo {

@@ -49,6 +49,28 @@ void ReportException(EXCEPINFO* exception, std::u16string_view description) {
   exception->scode = E_FAIL;
 }
 
+// The answer to the caller for the exception being handled: no C++ exception
+// may leave through a COM frame. An object's errors become DISP_E_EXCEPTION
+// with their text when the caller takes an exception record.
+HRESULT ReportCurrentException(EXCEPINFO* exception) noexcept {
+  try {
+    throw;
+  } catch (const Error& e) {
+    ReportException(exception, e.text());
+  } catch (const std::bad_alloc&) {
+    return E_OUTOFMEMORY;
+  } catch (const std::exception& e) {
+    try {
+      ReportException(exception, FromUtf8(e.what()));
+    } catch (...) {
+      return E_OUTOFMEMORY;  // the text itself did not fit
+    }
+  } catch (...) {
+    return E_UNEXPECTED;
+  }
+  return DISP_E_EXCEPTION;
+}
+
 }  // namespace
 
 DispatchServer::DispatchServer(ObjectRef object) : object_(std::move(object)) {}
@@ -73,7 +95,7 @@ const ObjectBridge& DispatchServer::Bridge() {
   return bridge;
 }
 
-HRESULT DispatchServer::QueryInterface(REFIID iid, void** object) {
+HRESULT DispatchServer::QueryInterface(REFIID iid, void** object) noexcept {
   if (object == nullptr) return E_POINTER;
   if (iid == IID_IUnknown || iid == IID_IDispatch || iid == kServerIdentity) {
     *object = static_cast<IDispatch*>(this);
@@ -84,23 +106,23 @@ HRESULT DispatchServer::QueryInterface(REFIID iid, void** object) {
   return E_NOINTERFACE;
 }
 
-ULONG DispatchServer::AddRef() {
+ULONG DispatchServer::AddRef() noexcept {
   return ++refs_;
 }
 
-ULONG DispatchServer::Release() {
+ULONG DispatchServer::Release() noexcept {
   const ULONG left = --refs_;
   if (left == 0) delete this;
   return left;
 }
 
-HRESULT DispatchServer::GetTypeInfoCount(UINT* count) {
+HRESULT DispatchServer::GetTypeInfoCount(UINT* count) noexcept {
   if (count == nullptr) return E_POINTER;
   *count = 0;
   return S_OK;
 }
 
-HRESULT DispatchServer::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
+HRESULT DispatchServer::GetTypeInfo(UINT, LCID, ITypeInfo** info) noexcept {
   if (info != nullptr) *info = nullptr;
   return DISP_E_BADINDEX;
 }
@@ -112,7 +134,8 @@ DISPID DispatchServer::IdOf(const wchar_t* name) {
   return it->second;
 }
 
-HRESULT DispatchServer::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
+HRESULT DispatchServer::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID,
+                                      DISPID* ids) noexcept {
   if (iid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
   if (count == 0) return S_OK;
   if (names == nullptr || ids == nullptr || names[0] == nullptr) return E_INVALIDARG;
@@ -120,6 +143,8 @@ HRESULT DispatchServer::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, L
     ids[0] = IdOf(names[0]);
   } catch (const std::bad_alloc&) {
     return E_OUTOFMEMORY;
+  } catch (...) {
+    return E_UNEXPECTED;
   }
   // Named arguments are not taken.
   for (UINT i = 1; i < count; ++i) ids[i] = DISPID_UNKNOWN;
@@ -127,23 +152,15 @@ HRESULT DispatchServer::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, L
 }
 
 HRESULT DispatchServer::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* params,
-                               VARIANT* result, EXCEPINFO* exception, UINT*) {
+                               VARIANT* result, EXCEPINFO* exception, UINT*) noexcept {
   if (iid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
   if (id < 1 || static_cast<std::size_t>(id) > names_.size()) return DISP_E_MEMBERNOTFOUND;
   if (params == nullptr || (params->cArgs != 0 && params->rgvarg == nullptr)) return E_INVALIDARG;
-  // No C++ exception may leave through the COM frame.
   try {
     return Serve(id, flags, *params, result);
-  } catch (const Error& e) {
-    ReportException(exception, e.text());
-  } catch (const std::bad_alloc&) {
-    return E_OUTOFMEMORY;
-  } catch (const std::exception& e) {
-    ReportException(exception, FromUtf8(e.what()));
   } catch (...) {
-    return E_UNEXPECTED;
+    return ReportCurrentException(exception);
   }
-  return DISP_E_EXCEPTION;
 }
 
 HRESULT DispatchServer::Serve(DISPID id, WORD flags, const DISPPARAMS& params, VARIANT* result) {

@@ -10,8 +10,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "base/com_handles_win.h"
 #include "cad/automation.h"
-#include "cad/com_raii_win.h"
 #include "cad/variant_win.h"
 
 namespace kelvo {
@@ -27,21 +27,22 @@ class DispatchServer final : public IDispatch {
   // and arrive unwrapped when they are served here.
   static const ObjectBridge& Bridge();
 
-  // IUnknown
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
+  // IUnknown. No method lets an exception out: COM's frames cannot unwind.
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) noexcept override;
+  ULONG STDMETHODCALLTYPE AddRef() noexcept override;
+  ULONG STDMETHODCALLTYPE Release() noexcept override;
 
   // IDispatch. Every name gets a DISPID (the same for every spelling of a
   // name); whether the member exists is the object's answer at Invoke, where
   // its errors become DISP_E_EXCEPTION with their text as the description.
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) noexcept override;
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale,
+                                        ITypeInfo** info) noexcept override;
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
-                                          DISPID* ids) override;
+                                          DISPID* ids) noexcept override;
   HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags,
                                    DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
-                                   UINT* argError) override;
+                                   UINT* argError) noexcept override;
 
  private:
   explicit DispatchServer(ObjectRef object);

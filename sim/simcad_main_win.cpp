@@ -11,9 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "base/com_handles_win.h"
 #include "base/error.h"
+#include "base/handles_win.h"
 #include "base/text.h"
-#include "cad/com_raii_win.h"
 #include "sim/active_object_win.h"
 #include "sim/dispatch_server_win.h"
 #include "sim/drawing.h"
@@ -28,23 +29,11 @@ namespace {
 using namespace kelvo;
 using namespace kelvo::sim;
 
-class LocalMemory {
- public:
-  explicit LocalMemory(void* owned) noexcept : memory_(owned) {}
-  LocalMemory(const LocalMemory&) = delete;
-  LocalMemory& operator=(const LocalMemory&) = delete;
-  ~LocalMemory() { LocalFree(memory_); }
-
- private:
-  void* memory_;
-};
-
 std::vector<std::wstring> Arguments() {
   int count = 0;
-  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &count);
-  if (argv == nullptr) return {};
-  LocalMemory owner(argv);
-  return std::vector<std::wstring>(argv + std::min(count, 1), argv + count);
+  UniqueLocalMemory<wchar_t**> argv(CommandLineToArgvW(GetCommandLineW(), &count));
+  if (!argv) return {};
+  return std::vector<std::wstring>(argv.get() + std::min(count, 1), argv.get() + count);
 }
 
 // A GUI program has no console; the reason goes to whatever started it.

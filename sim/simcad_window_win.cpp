@@ -5,10 +5,12 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <exception>
 #include <utility>
 
 #include "base/error.h"
 #include "base/system_error_win.h"
+#include "base/text.h"
 
 namespace kelvo::sim {
 namespace {
@@ -53,8 +55,62 @@ int Length(std::size_t size) {
 }
 
 void FillBox(HDC dc, const RECT& box, COLORREF color) {
-  UniqueGdiObject<HBRUSH> brush(CreateSolidBrush(color));
+  UniqueHbrush brush(CreateSolidBrush(color));
   FillRect(dc, &box, brush.get());
+}
+
+// An off-screen bitmap the size of the window, painted and then copied in one
+// step so that a redraw does not flicker.
+class BackBuffer {
+ public:
+  BackBuffer(HDC target, int width, int height) noexcept
+      : target_(target),
+        width_(width),
+        height_(height),
+        dc_(CreateCompatibleDC(target)),
+        bitmap_(CreateCompatibleBitmap(target, width, height)),
+        selected_(dc_.get(), bitmap_.get()) {}
+  BackBuffer(const BackBuffer&) = delete;
+  BackBuffer& operator=(const BackBuffer&) = delete;
+
+  HDC dc() const noexcept { return dc_.get(); }
+  bool ok() const noexcept { return dc_ && bitmap_; }
+  void Present() const noexcept {
+    BitBlt(target_, 0, 0, width_, height_, dc_.get(), 0, 0, SRCCOPY);
+  }
+
+ private:
+  HDC target_;
+  int width_;
+  int height_;
+  // Declared so that the bitmap leaves the DC before either is deleted.
+  UniqueHdc dc_;
+  UniqueHbitmap bitmap_;
+  SelectedObject selected_;
+};
+
+// The last resort for an exception that reached the window procedure, which
+// it may not leave: the system's frames cannot unwind. One report at a time,
+// as the box's own message loop may run into the same failure again.
+void ReportStrayException(HWND window) noexcept {
+  static bool reporting = false;
+  if (reporting) return;
+  reporting = true;
+  try {
+    std::u16string text = u"予期しないエラーが発生しました";
+    try {
+      throw;
+    } catch (const Error& e) {
+      text = e.text();
+    } catch (const std::exception& e) {
+      text = FromUtf8(e.what());
+    } catch (...) {
+    }
+    MessageBoxW(window, Wide(text), L"SimCAD", MB_OK | MB_ICONERROR);
+  } catch (...) {
+    // Out of memory for the text: the message gets its default handling all the same.
+  }
+  reporting = false;
 }
 
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
@@ -65,9 +121,8 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
   cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   cls.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
   cls.lpszClassName = kSimCadWindowClass;
-  if (RegisterClassExW(&cls) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-    ThrowSystemError(HRESULT_FROM_WIN32(GetLastError()));
-  }
+  // A second window finds the class already there.
+  ThrowLastErrorIf(RegisterClassExW(&cls) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS);
 }
 
 }  // namespace
@@ -77,28 +132,29 @@ SimCadWindow::SimCadWindow(HINSTANCE instance, std::shared_ptr<Drawing> drawing,
     : drawing_(std::move(drawing)), caption_(std::move(caption)) {
   RegisterWindowClass(instance, &SimCadWindow::WindowProc);
   statusFont_.reset(MakeFont(kStatusFontPixels));
-  // WM_NCCREATE stores this object with the window and sets hwnd_.
-  if (CreateWindowExW(0, kSimCadWindowClass, caption_.c_str(), WS_OVERLAPPEDWINDOW, placement.x,
-                      placement.y, placement.width, placement.height, nullptr, nullptr, instance,
-                      this) == nullptr) {
-    // Wine without a display fails here and leaves no error code.
-    const DWORD error = GetLastError();
-    if (error == 0) throw Error(u"cannot create the window: is there a display?");
-    ThrowSystemError(HRESULT_FROM_WIN32(error));
+  // WM_NCCREATE stores this object with the window and gives the window to hwnd_.
+  HWND created = CreateWindowExW(0, kSimCadWindowClass, caption_.c_str(), WS_OVERLAPPEDWINDOW,
+                                 placement.x, placement.y, placement.width, placement.height,
+                                 nullptr, nullptr, instance, this);
+  // Wine without a display fails here and leaves no error code.
+  if (created == nullptr && GetLastError() == 0) {
+    throw Error(u"cannot create the window: is there a display?");
   }
-  SetTimer(hwnd_, kRepaintTimer, kRepaintMilliseconds, nullptr);
-  drawing_->SetWindowHandle(reinterpret_cast<std::intptr_t>(hwnd_));
+  CheckCreated(created);
+  SetTimer(hwnd(), kRepaintTimer, kRepaintMilliseconds, nullptr);
+  drawing_->SetWindowHandle(reinterpret_cast<std::intptr_t>(hwnd()));
   drawing_->SetPicker([this](const SelectionFilter& filter) { return Pick(filter); });
 }
 
 SimCadWindow::~SimCadWindow() {
   drawing_->SetPicker(Picker());
-  if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+  // Here, not among the members: the window procedure may still look at them.
+  hwnd_.reset();
 }
 
 void SimCadWindow::Show(int showCommand) {
-  ShowWindow(hwnd_, showCommand);
-  UpdateWindow(hwnd_);
+  ShowWindow(hwnd(), showCommand);
+  UpdateWindow(hwnd());
 }
 
 WindowPlacement SimCadWindow::DefaultPlacement() {
@@ -112,20 +168,23 @@ LRESULT CALLBACK SimCadWindow::WindowProc(HWND window, UINT message, WPARAM wPar
   if (message == WM_NCCREATE) {
     auto* self =
         static_cast<SimCadWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->hwnd_ = window;
+    self->hwnd_.reset(window);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
   auto* self = reinterpret_cast<SimCadWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    self->hwnd_ = nullptr;
+    self->hwnd_.release();  // the window is gone already
     return DefWindowProcW(window, message, wParam, lParam);
   }
-  // No exception may unwind through the system's frames.
+  // Destroyed by its owner letting go: the object is on its way out too, and
+  // the window's last messages get the default handling.
+  if (self->hwnd() != window) return DefWindowProcW(window, message, wParam, lParam);
   try {
     return self->Handle(message, wParam, lParam);
   } catch (...) {
+    ReportStrayException(window);
     return DefWindowProcW(window, message, wParam, lParam);
   }
 }
@@ -138,12 +197,12 @@ LRESULT SimCadWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
       return 1;  // the paint covers every pixel
     case WM_SIZE:
-      InvalidateRect(hwnd_, nullptr, FALSE);
+      InvalidateRect(hwnd(), nullptr, FALSE);
       return 0;
     case WM_TIMER:
       if (wParam == kRepaintTimer && drawing_->ChangeCount() != paintedChange_ &&
           GetTickCount64() >= nextRepaint_) {
-        InvalidateRect(hwnd_, nullptr, FALSE);
+        InvalidateRect(hwnd(), nullptr, FALSE);
       }
       return 0;
     case WM_KEYDOWN:
@@ -173,33 +232,32 @@ LRESULT SimCadWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         EndPick(true);
         return 0;
       }
-      DestroyWindow(hwnd_);
-      return 0;
+      break;  // the default destroys the window
     case WM_DESTROY:
-      KillTimer(hwnd_, kRepaintTimer);
+      KillTimer(hwnd(), kRepaintTimer);
       PostQuitMessage(0);
       return 0;
   }
-  return DefWindowProcW(hwnd_, message, wParam, lParam);
+  return DefWindowProcW(hwnd(), message, wParam, lParam);
 }
 
 PickOutcome SimCadWindow::Pick(const SelectionFilter& filter) {
   // One person picks for one SelectOnScreen at a time; a second one arriving
   // meanwhile, or one after the window is gone, is cancelled.
-  if (pick_ || hwnd_ == nullptr) return PickOutcome{true, {}};
+  if (pick_ || !hwnd()) return PickOutcome{true, {}};
   pick_.emplace();
   pick_->filter = filter;
   SetCaption(caption_ + L" - " + kPickPrompt);
-  if (IsIconic(hwnd_) || !IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
-  SetForegroundWindow(hwnd_);
-  BringWindowToTop(hwnd_);
-  SetFocus(hwnd_);
-  InvalidateRect(hwnd_, nullptr, FALSE);
+  if (IsIconic(hwnd()) || !IsWindowVisible(hwnd())) ShowWindow(hwnd(), SW_RESTORE);
+  SetForegroundWindow(hwnd());
+  BringWindowToTop(hwnd());
+  SetFocus(hwnd());
+  InvalidateRect(hwnd(), nullptr, FALSE);
 
   // Calls from other clients keep arriving through this loop too.
   MSG msg;
   while (!pick_->done) {
-    if (hwnd_ == nullptr) {
+    if (!hwnd()) {
       pick_->cancelled = true;
       break;
     }
@@ -217,10 +275,10 @@ PickOutcome SimCadWindow::Pick(const SelectionFilter& filter) {
   PickOutcome outcome{pick_->cancelled,
                       pick_->cancelled ? std::vector<std::int64_t>{} : std::move(pick_->ids)};
   pick_.reset();
-  if (hwnd_ != nullptr) {
+  if (hwnd()) {
     SetCaption(caption_);
-    InvalidateRect(hwnd_, nullptr, FALSE);
-    if (std::exchange(closeAfterPick_, false)) PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+    InvalidateRect(hwnd(), nullptr, FALSE);
+    if (std::exchange(closeAfterPick_, false)) PostMessageW(hwnd(), WM_CLOSE, 0, 0);
   }
   return outcome;
 }
@@ -236,7 +294,7 @@ void SimCadWindow::TogglePick(int x, int y) {
   const std::int64_t id = *hit;
   auto& ids = pick_->ids;
   if (std::erase(ids, id) == 0) ids.push_back(id);
-  InvalidateRect(hwnd_, nullptr, FALSE);
+  InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 bool SimCadWindow::IsPicked(std::int64_t id) const {
@@ -244,7 +302,7 @@ bool SimCadWindow::IsPicked(std::int64_t id) const {
 }
 
 void SimCadWindow::SetCaption(const std::wstring& text) {
-  SetWindowTextW(hwnd_, text.c_str());
+  SetWindowTextW(hwnd(), text.c_str());
 }
 
 HFONT SimCadWindow::TextFont(int pixels) {
@@ -257,9 +315,9 @@ HFONT SimCadWindow::TextFont(int pixels) {
 
 void SimCadWindow::Paint() {
   const ULONGLONG start = GetTickCount64();
-  PaintScope paint(hwnd_);
+  PaintScope paint(hwnd());
   RECT client{};
-  GetClientRect(hwnd_, &client);
+  GetClientRect(hwnd(), &client);
   int width = std::max<int>(client.right, 1);
   int height = std::max<int>(client.bottom, 1);
   BackBuffer buffer(paint.dc(), width, height);
@@ -294,9 +352,9 @@ void SimCadWindow::PaintTo(HDC dc, int width, int height) {
                       static_cast<double>(metrics.tmDescent)};
   });
 
-  UniqueGdiObject<HPEN> linePen(CreatePen(PS_SOLID, 1, kLineInk));
-  UniqueGdiObject<HPEN> pickedPen(CreatePen(PS_SOLID, 3, kPicked));
-  UniqueGdiObject<HPEN> markerPen(CreatePen(PS_SOLID, 1, kMarker));
+  UniqueHpen linePen(CreatePen(PS_SOLID, 1, kLineInk));
+  UniqueHpen pickedPen(CreatePen(PS_SOLID, 3, kPicked));
+  UniqueHpen markerPen(CreatePen(PS_SOLID, 1, kMarker));
   SetTextAlign(dc, TA_LEFT | TA_BASELINE | TA_NOUPDATECP);
   for (const ViewItem& item : items_) {
     const bool picked = IsPicked(item.id);
@@ -325,7 +383,7 @@ void SimCadWindow::PaintTo(HDC dc, int width, int height) {
   }
 
   if (pick_) {
-    UniqueGdiObject<HPEN> framePen(CreatePen(PS_INSIDEFRAME, 3, kPickFrame));
+    UniqueHpen framePen(CreatePen(PS_INSIDEFRAME, 3, kPickFrame));
     SelectedObject pen(dc, framePen.get());
     SelectedObject brush(dc, GetStockObject(NULL_BRUSH));
     Rectangle(dc, 0, kStatusHeight, width, height);

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "base/handles_win.h"
 #include "sim/drawing.h"
-#include "sim/gdi_raii_win.h"
 #include "sim/simcad_options_win.h"
 #include "sim/simcad_view.h"
 
@@ -35,7 +35,7 @@ class SimCadWindow {
 
   void Show(int showCommand);
   // Null once the window is destroyed; closing it ends the message loop.
-  HWND hwnd() const { return hwnd_; }
+  HWND hwnd() const { return hwnd_.get(); }
 
   // The right half of the primary monitor's work area.
   static WindowPlacement DefaultPlacement();
@@ -64,14 +64,15 @@ class SimCadWindow {
 
   std::shared_ptr<Drawing> drawing_;
   std::wstring caption_;
-  HWND hwnd_ = nullptr;
+  // Taken at WM_NCCREATE, let go at WM_NCDESTROY.
+  UniqueHwnd hwnd_;
   // The drawing's ChangeCount when last painted; the timer repaints on a new one.
   std::uint64_t paintedChange_ = 0;
   ULONGLONG nextRepaint_ = 0;    // the timer's first chance to repaint again
   std::vector<ViewItem> items_;  // as last painted: what a click lands on
-  UniqueGdiObject<HFONT> textFont_;
+  UniqueHfont textFont_;
   int textFontPixels_ = 0;
-  UniqueGdiObject<HFONT> statusFont_;
+  UniqueHfont statusFont_;
   std::optional<PickState> pick_;
   bool closeAfterPick_ = false;
 };

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "cad/com_raii_win.h"
+#include "base/com_handles_win.h"
 #include "tests/e2e/driver_win.h"
 
 namespace kelvo::e2e {

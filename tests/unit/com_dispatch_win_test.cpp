@@ -9,10 +9,10 @@
 #include <thread>
 #include <vector>
 
+#include "base/com_handles_win.h"
 #include "base/error.h"
 #include "base/system_error_win.h"
 #include "base/text.h"
-#include "cad/com_raii_win.h"
 #include "cad/dispatch_win.h"
 #include "cad/running_objects_win.h"
 #include "cad/variant_win.h"

@@ -2,7 +2,7 @@
 
 #include <thread>
 
-#include "cad/com_raii_win.h"
+#include "base/com_handles_win.h"
 #include "cad/message_filter_win.h"
 
 namespace kelvo {

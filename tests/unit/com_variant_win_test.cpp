@@ -5,10 +5,10 @@
 #include <memory>
 #include <vector>
 
+#include "base/com_handles_win.h"
 #include "base/error.h"
 #include "base/system_error_win.h"
 #include "base/text.h"
-#include "cad/com_raii_win.h"
 #include "cad/dispatch_win.h"
 #include "cad/variant_win.h"
 #include "sim/dispatch_server_win.h"
@@ -100,7 +100,7 @@ UniqueSafeArray Vector(VARTYPE type, LONG lower, ULONG count) {
 TEST_F(ComVariantTest, ReadsWhatServersSendLeniently) {
   // Referents of the VT_BYREF cases; a reference owns nothing.
   std::int64_t id = 4321;
-  UniqueBstr name = UniqueBstr::From(u"ssTemp");
+  UniqueBstr name = MakeBstr(u"ssTemp");
   BSTR nameRef = name.get();
   UniqueVariant inner = ToVariant(Variant(std::int32_t{7}));
   UniqueVariant point = ToVariant(MakePoint(1, 2, 3));

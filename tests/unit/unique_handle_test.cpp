@@ -49,5 +49,19 @@ TEST(UniqueHandleTest, ClosesOnceOnEveryPath) {
   EXPECT_FALSE(none);
 }
 
+TEST(UniqueHandleTest, PutClosesTheOldHandleAndTakesTheFilledOne) {
+  int a = 0, b = 0;
+  {
+    Owner owner(&a);
+    *owner.put() = &b;  // as a function filling an out-parameter does
+    EXPECT_EQ(a, 1);
+    EXPECT_EQ(owner.get(), &b);
+    Owner empty;
+    EXPECT_EQ(*empty.put(), nullptr);
+  }
+  EXPECT_EQ(a, 1);
+  EXPECT_EQ(b, 1);
+}
+
 }  // namespace
 }  // namespace kelvo
