@@ -7,7 +7,7 @@
 #include "app/program_windows_win.h"
 #include "base/error.h"
 #include "base/locale_win.h"
-#include "cad/com_raii_win.h"
+#include "base/com_handles_win.h"
 #include "cad/desktop_win.h"
 #include "cad/message_filter_win.h"
 #include "cad/running_objects_win.h"

@@ -16,7 +16,7 @@
 #include "base/text.h"
 #include "cad/align.h"
 #include "cad/automation.h"
-#include "cad/com_raii_win.h"
+#include "base/com_handles_win.h"
 #include "cad/connection.h"
 #include "cad/fetch.h"
 #include "cad/kelvo.h"

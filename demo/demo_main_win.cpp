@@ -12,7 +12,7 @@
 #include "app/main_form_table.h"
 #include "base/error.h"
 #include "base/text.h"
-#include "cad/com_raii_win.h"
+#include "base/com_handles_win.h"
 #include "tests/e2e/driver_win.h"
 
 namespace kelvo::e2e {

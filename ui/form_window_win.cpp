@@ -368,7 +368,16 @@ LRESULT FormWindow::ControlColor(HDC dc, HWND control, UINT message) {
 }
 
 LRESULT CALLBACK FormWindow::ControlProc(HWND control, UINT message, WPARAM wp, LPARAM lp) {
-  auto* self = static_cast<FormWindow*>(SubclassOwner(control));
+  return Guarded(
+      [&] {
+        return static_cast<FormWindow*>(SubclassOwner(control))
+            ->HandleControl(control, message, wp, lp);
+      },
+      [&] { return CallOriginal(control, message, wp, lp); });
+}
+
+LRESULT FormWindow::HandleControl(HWND control, UINT message, WPARAM wp, LPARAM lp) {
+  FormWindow* self = this;
   int id = GetDlgCtrlID(control);
   switch (message) {
     case WM_CHAR: {

@@ -62,6 +62,7 @@ class FormWindow : public Window, public WidgetSet {
   void Attach(HWND window) { window_ = window; }
   LRESULT Handle(UINT message, WPARAM wp, LPARAM lp);
   static LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wp, LPARAM lp);
+  LRESULT HandleControl(HWND control, UINT message, WPARAM wp, LPARAM lp);
 
   void RegisterWindowClass();
   void CreateControls();

@@ -1,6 +1,8 @@
 #include "ui/gutter_win.h"
 
+#include "base/handles_win.h"
 #include "ui/widgets_win.h"
+#include "ui/window_proc_win.h"
 
 namespace kelvo {
 namespace {
@@ -58,15 +60,13 @@ void Win32Gutter::Invalidate() {
 }
 
 void Win32Gutter::Paint() {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(window_, &ps);
+  PaintScope paint(window_);
+  HDC dc = paint.dc();
   RECT client;
   GetClientRect(window_, &client);
-  HBRUSH back = CreateSolidBrush(kBackColor);
-  FillRect(dc, &client, back);
-  DeleteObject(back);
-  auto font = reinterpret_cast<HFONT>(SendMessageW(editor_, WM_GETFONT, 0, 0));
-  HGDIOBJ oldFont = SelectObject(dc, font);
+  UniqueHbrush back(CreateSolidBrush(kBackColor));
+  FillRect(dc, &client, back.get());
+  SelectedObject font(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(editor_, WM_GETFONT, 0, 0)));
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc, &metrics);
   int lineHeight = metrics.tmHeight > 0 ? metrics.tmHeight : 1;
@@ -84,8 +84,6 @@ void Win32Gutter::Paint() {
     DrawTextW(dc, Wide(number), static_cast<int>(number.size()), &cell,
               DT_RIGHT | DT_SINGLELINE | DT_NOPREFIX | DT_TOP);
   }
-  SelectObject(dc, oldFont);
-  EndPaint(window_, &ps);
 }
 
 LRESULT CALLBACK Win32Gutter::Proc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
@@ -93,8 +91,12 @@ LRESULT CALLBACK Win32Gutter::Proc(HWND window, UINT message, WPARAM wp, LPARAM 
   switch (message) {
     case WM_PAINT:
       if (self == nullptr) break;
-      self->Paint();
-      return 0;
+      return Guarded(
+          [self] {
+            self->Paint();
+            return LRESULT{0};
+          },
+          [&] { return DefWindowProcW(window, message, wp, lp); });
     case WM_ERASEBKGND:
       return 1;
     case WM_MOUSEACTIVATE:

@@ -79,13 +79,8 @@ void Win32Edit::SetFontColor(Color color) {
   InvalidateRect(window_, nullptr, TRUE);
 }
 
-Win32Memo::Win32Memo(HWND window) : Win32Control(window) {
-  brush_ = CreateSolidBrush(ToColorRef(backColor_));
-}
-
-Win32Memo::~Win32Memo() {
-  if (brush_ != nullptr) DeleteObject(brush_);
-}
+Win32Memo::Win32Memo(HWND window)
+    : Win32Control(window), brush_(CreateSolidBrush(ToColorRef(backColor_))) {}
 
 void Win32Memo::SetText(std::u16string_view text) {
   ++revision_;
@@ -202,9 +197,7 @@ void Win32Memo::EndUpdate() {
 void Win32Memo::SetBackColor(Color color) {
   if (color == backColor_) return;
   backColor_ = color;
-  HBRUSH old = brush_;
-  brush_ = CreateSolidBrush(ToColorRef(color));
-  if (old != nullptr) DeleteObject(old);
+  brush_.reset(CreateSolidBrush(ToColorRef(color)));
   InvalidateRect(window_, nullptr, TRUE);
 }
 

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "base/handles_win.h"
+
 #include "ui/widgets.h"
 
 namespace kelvo {
@@ -75,7 +77,6 @@ class Win32Edit : public Win32Control<Edit> {
 class Win32Memo : public Win32Control<Memo> {
  public:
   explicit Win32Memo(HWND window);
-  ~Win32Memo() override;
   std::u16string Text() const override { return WindowText(window_); }
   void SetText(std::u16string_view text) override;
   int TextLength() const override;
@@ -104,13 +105,13 @@ class Win32Memo : public Win32Control<Memo> {
   // set by a message from elsewhere.
   void NoteChange() { ++revision_; }
   // The brush the parent paints the background with.
-  HBRUSH BackBrush() const { return brush_; }
+  HBRUSH BackBrush() const { return brush_.get(); }
 
  private:
   std::uint64_t revision_ = 0;
   int updateDepth_ = 0;
   Color backColor_ = kWindowColor;
-  HBRUSH brush_ = nullptr;
+  UniqueHbrush brush_;
 };
 
 class Win32StatusBar : public Win32Control<StatusBar> {
