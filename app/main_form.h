@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -100,6 +101,16 @@ class TKelvoMainForm {
   void SpeedButton6Click();  // align
   void Edit2KeyPress(char16_t& key);
 
+  // The text tools of the popup menu.
+  void N1Click();             // すべて全角に: all lines to full width
+  void N2Click();             // 選択範囲を全角に: the selection to full width
+  void N4Click();             // すべて半角に: all lines to half width
+  void N5Click();             // 選択範囲を半角に: the selection to half width
+  void N28Click();            // ASCII parentheses to full width
+  void N23Click(int sender);  // the ten single-class conversions of the submenu
+  void N7Click();             // すべて置換: replace in all lines
+  void N8Click();             // 選択範囲を置換: replace in the selection
+
   // Lifts a dialog above the topmost main window while it is shown; onOk runs
   // for an OK result before the z-order is put back.
   ModalResult ShowModalTopmost(Window& dialog, const std::function<void()>& onOk = {});
@@ -154,6 +165,24 @@ class TKelvoMainForm {
   bool RunCadPass(const std::function<void(CommandView&)>& pass,
                   std::u16string_view failureMessage);
   void ShowFetchedTexts(std::vector<Kelvo> records);
+
+  // One pass of a text tool over the editor's lines: a long command that
+  // takes the undo snapshot, transforms the lines of a working copy one by
+  // one, pumps messages between them (after every line, or after changed
+  // lines only), and writes the editor once at its end, also when stopped.
+  enum class LineSource {
+    AllLines,   // the lines of the whole editor
+    Selection,  // the selected text's lines, with their own line breaks
+  };
+  struct LinePass {
+    LineSource source = LineSource::AllLines;
+    bool pumpAfterUnchangedLines = true;
+    // The editor text ends with a line break, as "すべて置換" leaves it.
+    bool breakAfterLastLine = false;
+  };
+  // The line transformed, or nullopt for a line left as it was.
+  using LineTransform = std::function<std::optional<std::u16string>(const std::u16string&)>;
+  void RunLinePass(const LinePass& pass, const LineTransform& transform);
   void ProposePitch();
 
   MainFormServices services_;

@@ -20,11 +20,11 @@ enum class WidgetKind {
   CheckBox,
   RadioButton,  // checking one unchecks the others of its `group`
   ListBox,
-  GroupBox,     // a frame; the rects of its children are within it
-  Panel,        // a frame-less container; its children move with it
-  UpDown,       // arrows stepping the number in the `buddy` edit, `min` to `max`
-  StatusBar,    // `panelWidth` for each of its two panels
-  Timer,        // no window: fires its event every `interval` ms
+  GroupBox,   // a frame; the rects of its children are within it
+  Panel,      // a frame-less container; its children move with it
+  UpDown,     // arrows stepping the number in the `buddy` edit, `min` to `max`
+  StatusBar,  // `panelWidth` for each of its two panels
+  Timer,      // no window: fires its event every `interval` ms
 };
 
 // The edges of its parent a control keeps its distance to when the window is
@@ -82,12 +82,12 @@ struct WidgetRow {
   unsigned anchors = kAnchorTopLeft;
   FontSpec font;
   unsigned flags = 0;
-  int group = 0;      // radio buttons and flat buttons that exclude each other
-  int buddy = 0;      // up-down: its edit; gutter: its memo
-  int min = 0;        // up-down range
+  int group = 0;  // radio buttons and flat buttons that exclude each other
+  int buddy = 0;  // up-down: its edit; gutter: its memo
+  int min = 0;    // up-down range
   int max = 0;
-  int interval = 0;   // timer, milliseconds
-  int panelWidth = 0; // status bar
+  int interval = 0;    // timer, milliseconds
+  int panelWidth = 0;  // status bar
   // A button that closes its dialog with this result once its click is handled.
   ModalResult result = ModalResult::None;
 };

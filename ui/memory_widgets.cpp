@@ -62,7 +62,7 @@ void MemoryMemo::ReplaceSel(std::u16string_view text, bool canUndo) {
 }
 
 void MemoryMemo::Undo() {
-  if (!canUndo_) return;
+  if (!canUndo_ || readOnly_) return;
   // The control's one-step undo: undoing again redoes.
   std::swap(text_, undoText_);
   int start = undoSelStart_;
@@ -77,7 +77,7 @@ void MemoryMemo::Undo() {
 }
 
 void MemoryMemo::Cut() {
-  if (selStart_ == selEnd_) return;
+  if (selStart_ == selEnd_ || readOnly_) return;
   Copy();
   ReplaceSel(u"", true);
 }
@@ -87,7 +87,7 @@ void MemoryMemo::Copy() {
 }
 
 void MemoryMemo::Paste() {
-  if (clipboard_ == nullptr || clipboard_->text.empty()) return;
+  if (clipboard_ == nullptr || clipboard_->text.empty() || readOnly_) return;
   // The control stops at the first NUL of the clipboard text.
   std::u16string_view text = clipboard_->text;
   text = text.substr(0, text.find(u'\0'));

@@ -110,8 +110,13 @@ class MemoryMemo : public MemoryControl<Memo> {
   }
   std::uint64_t Revision() const override { return revision_; }
 
+  bool ReadOnly() const override { return readOnly_; }
+  void SetReadOnly(bool readOnly) override { readOnly_ = readOnly; }
+
   // What a user's typing does: replaces the selection, undoable.
-  void Type(std::u16string_view text) { ReplaceSel(text, true); }
+  void Type(std::u16string_view text) {
+    if (!readOnly_) ReplaceSel(text, true);
+  }
   int updateDepth() const { return updateDepth_; }
   int repaints = 0;
   int colorWrites = 0;
@@ -131,6 +136,7 @@ class MemoryMemo : public MemoryControl<Memo> {
   Color backColor_ = kWindowColor;
   bool canUndo_ = false;
   std::uint64_t revision_ = 0;
+  bool readOnly_ = false;
   std::u16string undoText_;
   int undoSelStart_ = 0;
   int undoSelEnd_ = 0;

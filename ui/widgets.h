@@ -136,6 +136,10 @@ class Memo : public Control {
   // A number that changes whenever the text changes, by program or by the
   // user; what is derived from the text can be kept until it moves.
   virtual std::uint64_t Revision() const = 0;
+  // A read-only editor takes no typing, cut, paste or undo from the user;
+  // the program still sets its text and replaces its selection.
+  virtual bool ReadOnly() const = 0;
+  virtual void SetReadOnly(bool readOnly) = 0;
 };
 
 class StatusBar : public Control {

@@ -101,6 +101,12 @@ class Win32Memo : public Win32Control<Memo> {
   Color BackColor() const override { return backColor_; }
   void SetBackColor(Color color) override;
   std::uint64_t Revision() const override { return revision_; }
+  bool ReadOnly() const override {
+    return (GetWindowLongPtrW(window_, GWL_STYLE) & ES_READONLY) != 0;
+  }
+  void SetReadOnly(bool readOnly) override {
+    SendMessageW(window_, EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
+  }
   // The text changed other than through this widget: typed by the user, or
   // set by a message from elsewhere.
   void NoteChange() { ++revision_; }

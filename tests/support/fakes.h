@@ -188,11 +188,9 @@ class MemoryFiles : public Files {
   bool failWrites = false;
 };
 
+// The portable locale with a decimal separator a test can change.
 class TestLocale : public PortableLocale {
  public:
-  std::optional<std::u16string> MapWidth(std::u16string_view, Width) const override {
-    return std::nullopt;
-  }
   char16_t DecimalSeparator() const override { return separator; }
   char16_t separator = u'.';
 };
