@@ -166,14 +166,5 @@ TEST(ReadUpDownTextTest, ReadsAsTheControlDoes) {
   }
 }
 
-TEST(MemoryUpDownTest, AReversedRangeStillClamps) {
-  MemoryEdit buddy;
-  MemoryUpDown upDown(buddy, 8, 1, 0);
-  EXPECT_EQ(upDown.Position(), 1);
-  EXPECT_EQ(buddy.Text(), u"1");
-  buddy.SetText(u"7");
-  EXPECT_EQ(upDown.Position(), 7);
-}
-
 }  // namespace
 }  // namespace kelvo
