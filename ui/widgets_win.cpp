@@ -3,8 +3,9 @@
 #include <commctrl.h>
 
 #include <algorithm>
-
 #include <vector>
+
+#include "ui/exclusive_group_win.h"
 
 namespace kelvo {
 
@@ -34,18 +35,31 @@ void Win32Label::SetText(std::u16string_view text) {
   MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&old), 2);
   // Labels size themselves to their text, before it is drawn.
   std::u16string copy(text);
-  HDC dc = GetDC(window_);
-  HGDIOBJ font =
-      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(window_, WM_GETFONT, 0, 0)));
   SIZE size{};
-  GetTextExtentPoint32W(dc, Wide(copy), static_cast<int>(copy.size()), &size);
-  SelectObject(dc, font);
-  ReleaseDC(window_, dc);
+  {
+    WindowDC dc(window_);
+    SelectedObject font(dc.get(),
+                        reinterpret_cast<HGDIOBJ>(SendMessageW(window_, WM_GETFONT, 0, 0)));
+    GetTextExtentPoint32W(dc.get(), Wide(copy), static_cast<int>(copy.size()), &size);
+  }
   SetWindowPos(window_, nullptr, 0, 0, size.cx + 2, std::max<LONG>(size.cy, old.bottom - old.top),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   SetWindowText16(window_, copy);
   InvalidateRect(parent, &old, TRUE);
   InvalidateRect(window_, nullptr, TRUE);
+}
+
+void Win32StaticText::SetText(std::u16string_view text) {
+  // An unchanged text is not repainted.
+  if (WindowText(window_) != text) SetWindowText16(window_, text);
+}
+
+bool Win32Button::Down() const {
+  return ExclusiveGroupOf(window_) != 0 && SendMessageW(window_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Win32Button::SetDown() {
+  if (ExclusiveGroupOf(window_) != 0) SendMessageW(window_, BM_SETCHECK, BST_CHECKED, 0);
 }
 
 bool Win32CheckBox::Checked() const {
@@ -62,13 +76,85 @@ void Win32Edit::SetFontColor(Color color) {
   InvalidateRect(window_, nullptr, TRUE);
 }
 
-Win32Memo::Win32Memo(HWND window) : Win32Control(window) {
-  brush_ = CreateSolidBrush(ToColorRef(backColor_));
+int Win32ListBox::Count() const {
+  return static_cast<int>(SendMessageW(window_, LB_GETCOUNT, 0, 0));
 }
 
-Win32Memo::~Win32Memo() {
-  if (brush_ != nullptr) DeleteObject(brush_);
+std::u16string Win32ListBox::Item(int index) const {
+  auto length = SendMessageW(window_, LB_GETTEXTLEN, index, 0);
+  if (length == LB_ERR) return u"";
+  std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
+  auto copied = SendMessageW(window_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+  return text;
 }
+
+int Win32ListBox::Add(std::u16string_view item) {
+  std::u16string copy(item);
+  return static_cast<int>(
+      SendMessageW(window_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(copy.c_str())));
+}
+
+void Win32ListBox::Insert(int index, std::u16string_view item) {
+  std::u16string copy(item);
+  SendMessageW(window_, LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(copy.c_str()));
+}
+
+void Win32ListBox::Delete(int index) {
+  SendMessageW(window_, LB_DELETESTRING, index, 0);
+}
+
+void Win32ListBox::Clear() {
+  SendMessageW(window_, LB_RESETCONTENT, 0, 0);
+}
+
+int Win32ListBox::ItemIndex() const {
+  return static_cast<int>(SendMessageW(window_, LB_GETCURSEL, 0, 0));
+}
+
+void Win32ListBox::SetItemIndex(int index) {
+  SendMessageW(window_, LB_SETCURSEL, index, 0);
+}
+
+int Win32ListBox::FindExact(std::u16string_view text) const {
+  std::u16string copy(text);
+  return static_cast<int>(SendMessageW(window_, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                       reinterpret_cast<LPARAM>(copy.c_str())));
+}
+
+Win32UpDown::Win32UpDown(HWND window, HWND buddy, int min, int max, int position)
+    : Win32Control(window) {
+  SendMessageW(window_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
+  SendMessageW(window_, UDM_SETRANGE32, min, max);
+  SetPosition(position);
+}
+
+int Win32UpDown::Position() const {
+  // The control reads its buddy first; a text that is no number in range
+  // leaves the last valid position, which is what the form wants.
+  return static_cast<int>(SendMessageW(window_, UDM_GETPOS32, 0, 0));
+}
+
+void Win32UpDown::SetPosition(int position) {
+  int low = std::min(Min(), Max());
+  int high = std::max(Min(), Max());
+  SendMessageW(window_, UDM_SETPOS32, 0, std::clamp(position, low, high));
+}
+
+int Win32UpDown::Min() const {
+  int min = 0;
+  SendMessageW(window_, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&min), 0);
+  return min;
+}
+
+int Win32UpDown::Max() const {
+  int max = 0;
+  SendMessageW(window_, UDM_GETRANGE32, 0, reinterpret_cast<LPARAM>(&max));
+  return max;
+}
+
+Win32Memo::Win32Memo(HWND window)
+    : Win32Control(window), brush_(CreateSolidBrush(ToColorRef(backColor_))) {}
 
 void Win32Memo::SetText(std::u16string_view text) {
   ++revision_;
@@ -185,9 +271,7 @@ void Win32Memo::EndUpdate() {
 void Win32Memo::SetBackColor(Color color) {
   if (color == backColor_) return;
   backColor_ = color;
-  HBRUSH old = brush_;
-  brush_ = CreateSolidBrush(ToColorRef(color));
-  if (old != nullptr) DeleteObject(old);
+  brush_.reset(CreateSolidBrush(ToColorRef(color)));
   InvalidateRect(window_, nullptr, TRUE);
 }
 
