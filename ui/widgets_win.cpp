@@ -122,9 +122,36 @@ int Win32ListBox::FindExact(std::u16string_view text) const {
                                        reinterpret_cast<LPARAM>(copy.c_str())));
 }
 
+namespace {
+
+// A window's place within its parent, and putting it back there.
+class KeptPlace {
+ public:
+  explicit KeptPlace(HWND window) : window_(window) {
+    GetWindowRect(window, &rect_);
+    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&rect_), 2);
+  }
+  void Restore() const {
+    SetWindowPos(window_, nullptr, rect_.left, rect_.top, rect_.right - rect_.left,
+                 rect_.bottom - rect_.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+
+ private:
+  HWND window_;
+  RECT rect_{};
+};
+
+}  // namespace
+
 Win32UpDown::Win32UpDown(HWND window, HWND buddy, int min, int max, int position)
     : Win32Control(window) {
+  // UDS_ALIGNRIGHT moves the up-down onto the buddy's right end and narrows
+  // the buddy; the places the window was laid out with stand instead.
+  KeptPlace upDownPlace(window_);
+  KeptPlace buddyPlace(buddy);
   SendMessageW(window_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
+  buddyPlace.Restore();
+  upDownPlace.Restore();
   SendMessageW(window_, UDM_SETRANGE32, min, max);
   SetPosition(position);
 }

@@ -100,7 +100,8 @@ class Win32ListBox : public Win32Control<ListBox> {
 // buddy and reads it back from there.
 class Win32UpDown : public Win32Control<UpDown> {
  public:
-  // Attaches the buddy, sets the range and the position the buddy shows.
+  // Attaches the buddy, both staying where they are, and sets the range and
+  // the position the buddy shows.
   Win32UpDown(HWND window, HWND buddy, int min, int max, int position);
   int Position() const override;
   void SetPosition(int position) override;

@@ -697,6 +697,7 @@ TEST(Win32ControlFactoryTest, MakesEveryKindWithTheStylesOfItsFlags) {
   };
   std::vector<WidgetRow> rows;
   for (const WindowCase& c : cases) rows.push_back(c.row);
+  const WindowTable table{.rows = rows};
   Win32Side side(rows);
   for (const WindowCase& c : cases) {
     SCOPED_TRACE("row " + std::to_string(c.row.id));
@@ -731,6 +732,15 @@ TEST(Win32ControlFactoryTest, MakesEveryKindWithTheStylesOfItsFlags) {
   EXPECT_EQ(reinterpret_cast<HWND>(SendMessageW(side.Window(18), UDM_GETBUDDY, 0, 0)),
             side.Window(6));
   EXPECT_EQ(side.Get<UpDown>(18).Position(), 3);
+  // The up-down and its buddy keep the places the rows give them.
+  for (int id : {6, 18}) {
+    RECT r;
+    GetWindowRect(side.Window(id), &r);
+    MapWindowPoints(HWND_DESKTOP, side.host(), reinterpret_cast<POINT*>(&r), 2);
+    const Rect96& place = FindRow(table, id)->rect;
+    EXPECT_EQ(r.left, place.left) << id;
+    EXPECT_EQ(r.right - r.left, place.width) << id;
+  }
   int parts[3] = {};
   ASSERT_EQ(SendMessageW(side.Window(19), SB_GETPARTS, 3, reinterpret_cast<LPARAM>(parts)), 2);
   WindowDC screen(nullptr);
