@@ -28,10 +28,12 @@ constexpr WidgetRow kRows[] = {
     {.id = kIdSpeedButton5, .kind = K::SpeedButton, .caption = u"中止", .rect = {208, 51, 52, 22}, .anchors = kAnchorTopRight, .flags = kDisabled},
     {.id = kIdSpeedButton4, .kind = K::SpeedButton, .caption = u"Undo", .rect = {264, 51, 45, 22}, .anchors = kAnchorTopRight, .flags = kDisabled},
     {.id = kIdPanel1, .kind = K::Panel, .rect = {0, 79, 317, 142}, .anchors = kAnchorAll},
-    {.id = kIdMemo2, .kind = K::Gutter, .rect = {0, 0, 40, 142}, .parent = kIdPanel1, .align = Align::Left, .font = kEditorFont, .flags = kDisabled | kReadOnly, .buddy = kIdMemo1},
+    // The editor before its gutter, which follows the editor's lines.
     {.id = kIdMemo1, .kind = K::Memo, .rect = {40, 0, 277, 142}, .parent = kIdPanel1, .align = Align::Client, .font = kEditorFont, .flags = kPopupMenu},
+    {.id = kIdMemo2, .kind = K::Gutter, .rect = {0, 0, 40, 142}, .parent = kIdPanel1, .align = Align::Left, .font = kEditorFont, .flags = kDisabled | kReadOnly, .buddy = kIdMemo1},
     {.id = kIdStatusBar1, .kind = K::StatusBar, .rect = {0, 221, 317, 19}, .align = Align::Bottom, .panelWidth = 100},
-    {.id = kIdTimer1, .kind = K::Timer, .interval = 200},
+    // Started once the window is shown.
+    {.id = kIdTimer1, .kind = K::Timer, .flags = kDisabled, .interval = 200},
 };
 
 constexpr EventRow<F> kEvents[] = {

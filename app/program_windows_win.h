@@ -35,6 +35,10 @@ class ProgramWindows {
   FormWindow& replaceWindow() { return replace_; }
   FormWindow& addWindow() { return add_; }
   FormWindow& serialWindow() { return serial_; }
+  TTargetCADForm& targetForm() { return *targetForm_; }
+  TKelvoTikanForm& replaceForm() { return *replaceForm_; }
+  TKelvoKasanForm& addForm() { return *addForm_; }
+  TKelvoRenbanForm& serialForm() { return *serialForm_; }
   // Shows the main window with the focus in the editor, and starts the timer.
   void Show();
 

@@ -116,7 +116,7 @@ void FormWindow::CreateControls() {
     HWND control = CreateControlWindow(row, parent, instance_, scaled);
     controls_[row.id] = control;
   }
-  Win32WidgetContext context{window_, locale_, controls_, widgets_};
+  Win32WidgetContext context{window_, {}};
   for (const WidgetRow& row : table_.rows) {
     HWND control = row.kind == WidgetKind::Timer ? nullptr : controls_.at(row.id);
     widgets_[row.id] = MakeWin32Widget(row, control, context);

@@ -26,11 +26,14 @@ class MemoryWidgetSet : public WidgetSet {
   }
   // What a user's click does to the control before its event fires: a check
   // box toggles, a radio button is checked, a grouped flat button goes down.
-  void Click(int id);
+  // False when the control is disabled and the click fires nothing.
+  bool Click(int id);
   const WindowTable& table() const { return table_; }
 
  private:
   const WindowTable& table_;
+  // The clipboard of memos when the caller shares none.
+  std::unique_ptr<MemoryClipboard> clipboard_;
   std::map<int, std::unique_ptr<Widget>> widgets_;
 };
 

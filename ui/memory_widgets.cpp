@@ -1,8 +1,175 @@
 #include "ui/memory_widgets.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 
 namespace kelvo {
+
+MemoryButton::MemoryButton(std::u16string caption, std::shared_ptr<ExclusiveGroup> group)
+    : caption_(std::move(caption)), group_(std::move(group)) {
+  if (group_) group_->Join(*this);
+}
+
+MemoryButton::~MemoryButton() {
+  if (group_) group_->Leave(*this);
+}
+
+void MemoryButton::SetDown() {
+  if (!group_) return;
+  down_ = true;
+  group_->Choose(*this);
+}
+
+bool MemoryButton::Click() {
+  if (!Enabled()) return false;
+  SetDown();
+  return true;
+}
+
+bool MemoryCheckBox::Click() {
+  if (!Enabled()) return false;
+  checked_ = !checked_;
+  return true;
+}
+
+MemoryRadioButton::MemoryRadioButton(std::shared_ptr<ExclusiveGroup> group)
+    : group_(std::move(group)) {
+  if (group_) group_->Join(*this);
+}
+
+MemoryRadioButton::~MemoryRadioButton() {
+  if (group_) group_->Leave(*this);
+}
+
+void MemoryRadioButton::SetChecked(bool checked) {
+  checked_ = checked;
+  if (checked && group_) group_->Choose(*this);
+}
+
+bool MemoryRadioButton::Click() {
+  if (!Enabled()) return false;
+  SetChecked(true);
+  return true;
+}
+
+std::u16string MemoryListBox::Item(int index) const {
+  if (index < 0 || index >= Count()) return u"";
+  return items_[static_cast<std::size_t>(index)];
+}
+
+int MemoryListBox::SortedPlace(std::u16string_view item) const {
+  // The control's own search: it stops at the first equal item it meets,
+  // which among duplicates need not be the first of them.
+  int low = 0;
+  int high = Count() - 1;
+  while (low <= high) {
+    int middle = (low + high) / 2;
+    int order = locale_.CompareNoCase(items_[static_cast<std::size_t>(middle)], item);
+    if (order == 0) return middle;
+    if (order > 0) {
+      high = middle - 1;
+    } else {
+      low = middle + 1;
+    }
+  }
+  return low;
+}
+
+int MemoryListBox::Add(std::u16string_view item) {
+  int index = sorted_ ? SortedPlace(item) : Count();
+  Insert(index, item);
+  return index;
+}
+
+void MemoryListBox::Insert(int index, std::u16string_view item) {
+  if (index == -1) index = Count();
+  if (index < 0 || index > Count()) return;
+  items_.insert(items_.begin() + index, std::u16string(item));
+  if (selected_ >= index) ++selected_;
+}
+
+void MemoryListBox::Delete(int index) {
+  if (index < 0 || index >= Count()) return;
+  items_.erase(items_.begin() + index);
+  if (selected_ == index) {
+    selected_ = -1;
+  } else if (selected_ > index) {
+    --selected_;
+  }
+}
+
+void MemoryListBox::Clear() {
+  items_.clear();
+  selected_ = -1;
+}
+
+void MemoryListBox::SetItemIndex(int index) {
+  if (index >= -1 && index < Count()) selected_ = index;
+}
+
+int MemoryListBox::FindExact(std::u16string_view text) const {
+  for (int i = 0; i < Count(); ++i) {
+    if (locale_.CompareNoCase(items_[static_cast<std::size_t>(i)], text) == 0) return i;
+  }
+  return -1;
+}
+
+namespace {
+
+bool IsBlank(char16_t c) {
+  return (c >= u'\t' && c <= u'\r') || c == u' ' || c == 0x00A0 || c == 0x3000;
+}
+
+// The value of a decimal digit, ASCII or full-width; -1 for anything else.
+int DigitValue(char16_t c) {
+  if (c >= u'0' && c <= u'9') return c - u'0';
+  if (c >= 0xFF10 && c <= 0xFF19) return c - 0xFF10;
+  return -1;
+}
+
+}  // namespace
+
+std::optional<int> ReadUpDownText(std::u16string_view text) {
+  std::u16string kept;
+  for (char16_t c : text) {
+    if (c != u',') kept += c;
+  }
+  if (kept.empty()) return 0;
+  std::size_t i = 0;
+  while (i < kept.size() && IsBlank(kept[i])) ++i;
+  bool negative = false;
+  if (i < kept.size() && (kept[i] == u'+' || kept[i] == u'-')) negative = kept[i++] == u'-';
+  std::size_t digitsStart = i;
+  std::int64_t value = 0;
+  for (; i < kept.size() && DigitValue(kept[i]) >= 0; ++i) {
+    value = std::min<std::int64_t>(value * 10 + DigitValue(kept[i]), std::int64_t{INT_MAX} + 1);
+  }
+  if (i == digitsStart || i != kept.size()) return std::nullopt;
+  if (negative) value = -value;
+  return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX));
+}
+
+MemoryUpDown::MemoryUpDown(Edit& buddy, int min, int max, int position)
+    : buddy_(buddy), min_(min), max_(max), position_(min) {
+  SetPosition(position);
+}
+
+bool MemoryUpDown::InRange(int position) const {
+  return position >= std::min(min_, max_) && position <= std::max(min_, max_);
+}
+
+int MemoryUpDown::Position() const {
+  std::optional<int> typed = ReadUpDownText(buddy_.Text());
+  if (typed && InRange(*typed)) position_ = *typed;
+  return position_;
+}
+
+void MemoryUpDown::SetPosition(int position) {
+  position_ = std::clamp(position, std::min(min_, max_), std::max(min_, max_));
+  std::string digits = std::to_string(position_);
+  buddy_.SetText(std::u16string(digits.begin(), digits.end()));
+}
 
 void MemoryMemo::SetText(std::u16string_view text) {
   text_ = text;

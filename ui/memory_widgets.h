@@ -4,9 +4,13 @@
 
 #include <functional>
 #include <map>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "base/locale.h"
+#include "ui/exclusive_group.h"
 #include "ui/widgets.h"
 
 namespace kelvo {
@@ -24,20 +28,40 @@ class MemoryControl : public Base {
   bool visible_ = true;
 };
 
-class MemoryButton : public MemoryControl<Button> {
+// A frame-less container: only shown or hidden, enabled or disabled.
+using MemoryPanel = MemoryControl<Control>;
+
+// A push button, or a flat button; a flat button with a group stays down once
+// clicked, and one of its group at most is down.
+class MemoryButton : public MemoryControl<Button>, private ExclusiveGroup::Member {
  public:
-  explicit MemoryButton(std::u16string caption = u"") : caption_(std::move(caption)) {}
+  explicit MemoryButton(std::u16string caption = u"",
+                        std::shared_ptr<ExclusiveGroup> group = nullptr);
+  ~MemoryButton() override;
+  MemoryButton(const MemoryButton&) = delete;
+  MemoryButton& operator=(const MemoryButton&) = delete;
+
   std::u16string Caption() const override { return caption_; }
   void SetCaption(std::u16string_view caption) override { caption_ = caption; }
-  bool Down() const override { return false; }
-  void SetDown() override {}
+  bool Down() const override { return down_; }
+  void SetDown() override;
+  // What the user's click does before the click event fires: a grouped button
+  // goes down. False when the button is disabled and takes no click.
+  bool Click();
 
  private:
+  void LetGo() override { down_ = false; }
+
   std::u16string caption_;
+  std::shared_ptr<ExclusiveGroup> group_;
+  bool down_ = false;
 };
 
+// Labels, fixed-size static texts and the captions of group boxes.
 class MemoryLabel : public MemoryControl<Label> {
  public:
+  // The text it is made with counts as no write.
+  explicit MemoryLabel(std::u16string text = u"") : text_(std::move(text)) {}
   std::u16string Text() const override { return text_; }
   void SetText(std::u16string_view text) override {
     text_ = text;
@@ -53,9 +77,86 @@ class MemoryCheckBox : public MemoryControl<CheckBox> {
  public:
   bool Checked() const override { return checked_; }
   void SetChecked(bool checked) override { checked_ = checked; }
+  // The user's click before the click event fires: toggles the check. False
+  // when the box is disabled and takes no click.
+  bool Click();
 
  private:
   bool checked_ = false;
+};
+
+// Checking one, by program or by click, unchecks the others of its group.
+class MemoryRadioButton : public MemoryControl<CheckBox>, private ExclusiveGroup::Member {
+ public:
+  explicit MemoryRadioButton(std::shared_ptr<ExclusiveGroup> group = nullptr);
+  ~MemoryRadioButton() override;
+  MemoryRadioButton(const MemoryRadioButton&) = delete;
+  MemoryRadioButton& operator=(const MemoryRadioButton&) = delete;
+
+  bool Checked() const override { return checked_; }
+  void SetChecked(bool checked) override;
+  // The user's click before the click event fires: checks it. False when the
+  // button is disabled and takes no click.
+  bool Click();
+
+ private:
+  void LetGo() override { checked_ = false; }
+
+  std::shared_ptr<ExclusiveGroup> group_;
+  bool checked_ = false;
+};
+
+// The list box's rules as the system's control keeps them: a sorted list puts
+// an added item where its binary search meets an equal item, or where the
+// search ends; selecting or inserting out of range changes nothing.
+class MemoryListBox : public MemoryControl<ListBox> {
+ public:
+  MemoryListBox(const Locale& locale, bool sorted) : locale_(locale), sorted_(sorted) {}
+
+  int Count() const override { return static_cast<int>(items_.size()); }
+  std::u16string Item(int index) const override;
+  int Add(std::u16string_view item) override;
+  void Insert(int index, std::u16string_view item) override;
+  void Delete(int index) override;
+  void Clear() override;
+  int ItemIndex() const override { return selected_; }
+  void SetItemIndex(int index) override;
+  int FindExact(std::u16string_view text) const override;
+
+ private:
+  int SortedPlace(std::u16string_view item) const;
+
+  const Locale& locale_;
+  bool sorted_;
+  std::vector<std::u16string> items_;
+  int selected_ = -1;
+};
+
+// The number an up-down reads from its buddy's text, as the control reads it:
+// the thousands separators ',' are dropped first; then blanks, a sign and
+// decimal digits (full-width ones too) with nothing after them, or no text at
+// all for 0. Too large a number stops at the int's limit. nullopt when the
+// text is no number.
+std::optional<int> ReadUpDownText(std::u16string_view text);
+
+class MemoryUpDown : public MemoryControl<UpDown> {
+ public:
+  // The buddy shows the position from the start.
+  MemoryUpDown(Edit& buddy, int min, int max, int position);
+
+  int Position() const override;
+  void SetPosition(int position) override;
+  int Min() const override { return min_; }
+  int Max() const override { return max_; }
+
+ private:
+  bool InRange(int position) const;
+
+  Edit& buddy_;
+  int min_;
+  int max_;
+  // Reading the buddy moves it, as UDM_GETPOS32 does.
+  mutable int position_;
 };
 
 class MemoryEdit : public MemoryControl<Edit> {

@@ -6,7 +6,16 @@
 
 namespace kelvo {
 
+namespace {
+
+constexpr ULONGLONG kLookInterval = 10;
+
+}  // namespace
+
 void Win32Messages::ProcessMessages() {
+  ULONGLONG now = GetTickCount64();
+  if (now - lastLook_ < kLookInterval) return;
+  lastLook_ = now;
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {

@@ -2,12 +2,16 @@
 
 #include <memory>
 
+#include "base/handles_win.h"
+#include "ui/exclusive_group_win.h"
+
 namespace kelvo {
 namespace {
 
 struct ButtonState {
   bool pressed = false;
   bool hot = false;
+  bool down = false;
   HFONT font = nullptr;
 };
 
@@ -17,30 +21,53 @@ ButtonState* StateOf(HWND window) {
 
 void Click(HWND window) {
   if (!IsWindowEnabled(window)) return;
+  // The parent finds the group as it will stay when it handles the click.
+  if (ExclusiveGroupOf(window) != 0) SendMessageW(window, BM_SETCHECK, BST_CHECKED, 0);
   SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), BN_CLICKED),
                reinterpret_cast<LPARAM>(window));
 }
 
-void Paint(HWND window, ButtonState& state) {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(window, &ps);
+void SetDown(HWND window, ButtonState& state, bool down) {
+  if (ExclusiveGroupOf(window) == 0) return;
+  if (state.down != down) {
+    state.down = down;
+    InvalidateRect(window, nullptr, TRUE);
+  }
+  if (down) LetOthersGo(window);
+}
+
+// The down state's face: the button face checkered with the highlight, as
+// flat tool buttons that stay down show it.
+UniqueHbrush DownBrush() {
+  static const WORD kChecker[8] = {0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
+  UniqueHbitmap pattern(CreateBitmap(8, 8, 1, 1, kChecker));
+  return UniqueHbrush(pattern ? CreatePatternBrush(pattern.get()) : nullptr);
+}
+
+void Draw(HWND window, HDC dc, const ButtonState& state) {
   RECT r;
   GetClientRect(window, &r);
-  FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
   bool enabled = IsWindowEnabled(window) != FALSE;
-  if (enabled && (state.hot || state.pressed)) {
-    DrawEdge(dc, &r, state.pressed ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
+  bool sunken = state.pressed || state.down;
+  UniqueHbrush checker = state.down && !state.pressed ? DownBrush() : UniqueHbrush();
+  if (checker) {
+    // A monochrome pattern takes the text colour for its set bits.
+    SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    FillRect(dc, &r, checker.get());
+  } else {
+    FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+  }
+  if (sunken || (enabled && state.hot)) {
+    DrawEdge(dc, &r, sunken ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
   }
   wchar_t caption[128];
   int length = GetWindowTextW(window, caption, 128);
-  HGDIOBJ oldFont =
-      SelectObject(dc, state.font != nullptr ? state.font : GetStockObject(DEFAULT_GUI_FONT));
+  SelectedObject font(dc, state.font != nullptr ? state.font : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
-  if (state.pressed) OffsetRect(&r, 1, 1);
+  if (sunken) OffsetRect(&r, 1, 1);
   DrawTextW(dc, caption, length, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-  SelectObject(dc, oldFont);
-  EndPaint(window, &ps);
 }
 
 LRESULT CALLBACK SpeedButtonProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
@@ -54,6 +81,7 @@ LRESULT CALLBACK SpeedButtonProc(HWND window, UINT message, WPARAM wp, LPARAM lp
     case WM_NCDESTROY:
       std::unique_ptr<ButtonState>(state).reset();
       SetWindowLongPtrW(window, 0, 0);
+      SetExclusiveGroup(window, 0);
       break;
     case WM_SETFONT:
       state->font = reinterpret_cast<HFONT>(wp);
@@ -61,8 +89,13 @@ LRESULT CALLBACK SpeedButtonProc(HWND window, UINT message, WPARAM wp, LPARAM lp
       return 0;
     case WM_GETFONT:
       return reinterpret_cast<LRESULT>(state->font);
-    case WM_PAINT:
-      Paint(window, *state);
+    case WM_PAINT: {
+      PaintScope paint(window);
+      Draw(window, paint.dc(), *state);
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      Draw(window, reinterpret_cast<HDC>(wp), *state);
       return 0;
     case WM_ENABLE:
     case WM_SETTEXT: {
@@ -104,6 +137,11 @@ LRESULT CALLBACK SpeedButtonProc(HWND window, UINT message, WPARAM wp, LPARAM lp
       return 0;
     case BM_CLICK:
       Click(window);
+      return 0;
+    case BM_GETCHECK:
+      return state->down ? BST_CHECKED : BST_UNCHECKED;
+    case BM_SETCHECK:
+      SetDown(window, *state, wp == BST_CHECKED);
       return 0;
     default:
       break;

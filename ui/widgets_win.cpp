@@ -5,8 +5,9 @@
 #include "base/handles_win.h"
 
 #include <algorithm>
-
 #include <vector>
+
+#include "ui/exclusive_group_win.h"
 
 namespace kelvo {
 
@@ -65,6 +66,19 @@ void Win32Label::Refit() {
   FitTo(window_, WindowText(window_), 0);
 }
 
+void Win32StaticText::SetText(std::u16string_view text) {
+  // An unchanged text is not repainted.
+  if (WindowText(window_) != text) SetWindowText16(window_, text);
+}
+
+bool Win32Button::Down() const {
+  return ExclusiveGroupOf(window_) != 0 && SendMessageW(window_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Win32Button::SetDown() {
+  if (ExclusiveGroupOf(window_) != 0) SendMessageW(window_, BM_SETCHECK, BST_CHECKED, 0);
+}
+
 bool Win32CheckBox::Checked() const {
   return SendMessageW(window_, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
@@ -77,6 +91,110 @@ void Win32Edit::SetFontColor(Color color) {
   if (color == fontColor_) return;
   fontColor_ = color;
   InvalidateRect(window_, nullptr, TRUE);
+}
+
+int Win32ListBox::Count() const {
+  return static_cast<int>(SendMessageW(window_, LB_GETCOUNT, 0, 0));
+}
+
+std::u16string Win32ListBox::Item(int index) const {
+  auto length = SendMessageW(window_, LB_GETTEXTLEN, index, 0);
+  if (length == LB_ERR) return u"";
+  std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
+  auto copied = SendMessageW(window_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+  return text;
+}
+
+int Win32ListBox::Add(std::u16string_view item) {
+  std::u16string copy(item);
+  return static_cast<int>(
+      SendMessageW(window_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(copy.c_str())));
+}
+
+void Win32ListBox::Insert(int index, std::u16string_view item) {
+  std::u16string copy(item);
+  SendMessageW(window_, LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(copy.c_str()));
+}
+
+void Win32ListBox::Delete(int index) {
+  SendMessageW(window_, LB_DELETESTRING, index, 0);
+}
+
+void Win32ListBox::Clear() {
+  SendMessageW(window_, LB_RESETCONTENT, 0, 0);
+}
+
+int Win32ListBox::ItemIndex() const {
+  return static_cast<int>(SendMessageW(window_, LB_GETCURSEL, 0, 0));
+}
+
+void Win32ListBox::SetItemIndex(int index) {
+  SendMessageW(window_, LB_SETCURSEL, index, 0);
+}
+
+int Win32ListBox::FindExact(std::u16string_view text) const {
+  std::u16string copy(text);
+  return static_cast<int>(SendMessageW(window_, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                       reinterpret_cast<LPARAM>(copy.c_str())));
+}
+
+namespace {
+
+// A window's place within its parent, and putting it back there.
+class KeptPlace {
+ public:
+  explicit KeptPlace(HWND window) : window_(window) {
+    GetWindowRect(window, &rect_);
+    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&rect_), 2);
+  }
+  void Restore() const {
+    SetWindowPos(window_, nullptr, rect_.left, rect_.top, rect_.right - rect_.left,
+                 rect_.bottom - rect_.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+
+ private:
+  HWND window_;
+  RECT rect_{};
+};
+
+}  // namespace
+
+Win32UpDown::Win32UpDown(HWND window, HWND buddy, int min, int max, int position)
+    : Win32Control(window) {
+  // UDS_ALIGNRIGHT moves the up-down onto the buddy's right end and narrows
+  // the buddy; the places the window was laid out with stand instead.
+  KeptPlace upDownPlace(window_);
+  KeptPlace buddyPlace(buddy);
+  SendMessageW(window_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
+  buddyPlace.Restore();
+  upDownPlace.Restore();
+  SendMessageW(window_, UDM_SETRANGE32, min, max);
+  SetPosition(position);
+}
+
+int Win32UpDown::Position() const {
+  // The control reads its buddy first; a text that is no number in range
+  // leaves the last valid position, which is what the form wants.
+  return static_cast<int>(SendMessageW(window_, UDM_GETPOS32, 0, 0));
+}
+
+void Win32UpDown::SetPosition(int position) {
+  int low = std::min(Min(), Max());
+  int high = std::max(Min(), Max());
+  SendMessageW(window_, UDM_SETPOS32, 0, std::clamp(position, low, high));
+}
+
+int Win32UpDown::Min() const {
+  int min = 0;
+  SendMessageW(window_, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&min), 0);
+  return min;
+}
+
+int Win32UpDown::Max() const {
+  int max = 0;
+  SendMessageW(window_, UDM_GETRANGE32, 0, reinterpret_cast<LPARAM>(&max));
+  return max;
 }
 
 Win32Memo::Win32Memo(HWND window)

@@ -35,13 +35,18 @@ class Win32Control : public Base {
   HWND window_;
 };
 
+// A frame-less container.
+using Win32Panel = Win32Control<Control>;
+
+// Push buttons and flat buttons; a flat button is in a group when its window
+// carries one (ui/exclusive_group_win.h).
 class Win32Button : public Win32Control<Button> {
  public:
   using Win32Control::Win32Control;
   std::u16string Caption() const override { return WindowText(window_); }
   void SetCaption(std::u16string_view caption) override { SetWindowText16(window_, caption); }
-  bool Down() const override { return false; }
-  void SetDown() override {}
+  bool Down() const override;
+  void SetDown() override;
 };
 
 class Win32Label : public Win32Control<Label> {
@@ -53,11 +58,58 @@ class Win32Label : public Win32Control<Label> {
   void Refit();
 };
 
+// A static text of a fixed size, or the caption of a group box.
+class Win32StaticText : public Win32Control<Label> {
+ public:
+  using Win32Control::Win32Control;
+  std::u16string Text() const override { return WindowText(window_); }
+  void SetText(std::u16string_view text) override;
+};
+
+class Win32GroupBox : public Win32StaticText {
+ public:
+  using Win32StaticText::Win32StaticText;
+};
+
 class Win32CheckBox : public Win32Control<CheckBox> {
  public:
   using Win32Control::Win32Control;
   bool Checked() const override;
   void SetChecked(bool checked) override;
+};
+
+// An auto radio button joined to its group (MakeExclusiveRadio): the window
+// itself unchecks the others of its group, whoever checks it.
+class Win32RadioButton : public Win32CheckBox {
+ public:
+  using Win32CheckBox::Win32CheckBox;
+};
+
+class Win32ListBox : public Win32Control<ListBox> {
+ public:
+  using Win32Control::Win32Control;
+  int Count() const override;
+  std::u16string Item(int index) const override;
+  int Add(std::u16string_view item) override;
+  void Insert(int index, std::u16string_view item) override;
+  void Delete(int index) override;
+  void Clear() override;
+  int ItemIndex() const override;
+  void SetItemIndex(int index) override;
+  int FindExact(std::u16string_view text) const override;
+};
+
+// An up-down control with UDS_SETBUDDYINT, which writes the position into its
+// buddy and reads it back from there.
+class Win32UpDown : public Win32Control<UpDown> {
+ public:
+  // Attaches the buddy, both staying where they are, and sets the range and
+  // the position the buddy shows.
+  Win32UpDown(HWND window, HWND buddy, int min, int max, int position);
+  int Position() const override;
+  void SetPosition(int position) override;
+  int Min() const override;
+  int Max() const override;
 };
 
 // Colours are painted by the parent, which asks the widget in WM_CTLCOLOR*.
@@ -131,6 +183,9 @@ class Win32Timer : public Timer {
  public:
   Win32Timer(HWND owner, UINT_PTR id, UINT interval)
       : owner_(owner), id_(id), interval_(interval) {}
+  ~Win32Timer() override { SetEnabled(false); }
+  Win32Timer(const Win32Timer&) = delete;
+  Win32Timer& operator=(const Win32Timer&) = delete;
   bool Enabled() const override { return enabled_; }
   void SetEnabled(bool enabled) override;
 

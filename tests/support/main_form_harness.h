@@ -58,7 +58,7 @@ struct DialogHarness {
   // Fires an event by id as the window does: a click first does to the
   // control what a user's click does.
   bool Fire(int id, Event event = Event::Click, char16_t* key = nullptr) {
-    if (event == Event::Click) widgets.Click(id);
+    if (event == Event::Click && !widgets.Click(id)) return false;
     return form.Events().Fire(id, event, key);
   }
   MemoryWidgetSet widgets;
@@ -90,7 +90,7 @@ struct MainFormHarness {
   // Fires an event by id as the window does: a click first does to the
   // control what a user's click does.
   bool Fire(int id, Event event = Event::Click, char16_t* key = nullptr) {
-    if (event == Event::Click) widgets.Click(id);
+    if (event == Event::Click && !widgets.Click(id)) return false;
     return form.Events().Fire(id, event, key);
   }
   // Picks the given texts in the next fetch and runs it.

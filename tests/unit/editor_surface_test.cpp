@@ -227,6 +227,8 @@ TEST(LongCommandTest, OtherCommandsDoNotStartFromInsideARun) {
   h.drawing->QueuePicks({id});
   h.Memo1.SetText(u"keep");
   LongCommand run(h.form, h.messages);
+  h.SpeedButton2.SetEnabled(true);
+  h.SpeedButton6.SetEnabled(true);
   for (int id : {int(kIdSpeedButton1), int(kIdSpeedButton2), int(kIdSpeedButton6), int(kIdN20),
                  int(kIdSpeedButton7)}) {
     EXPECT_TRUE(h.Fire(id));
