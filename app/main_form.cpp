@@ -30,9 +30,9 @@ std::u16string JoinLines(const std::vector<Kelvo>& records) {
 }  // namespace
 
 TKelvoMainForm::TKelvoMainForm(WidgetSet& widgets, const MainFormServices& services)
-    : widgets_(widgets),
-      services_(services),
-      events_(*this, MainFormEvents(), MainFormCommands()) {}
+    : widgets_(widgets), services_(services), events_(*this, MainFormEvents(), MainFormCommands()) {
+  services_.dialogs.serial.AttachEditor(Memo1, [this] { UndoMark(true); });
+}
 
 void TKelvoMainForm::FormCreate() {
   TargetProgID = kDefaultProgID;

@@ -110,6 +110,9 @@ class TKelvoMainForm {
   void N23Click(int sender);  // the ten single-class conversions of the submenu
   void N7Click();             // すべて置換: replace in all lines
   void N8Click();             // 選択範囲を置換: replace in the selection
+  void N14Click();            // すべて加算: add to the numbers of all lines
+  void N15Click();            // 選択範囲を加算: add to the numbers of the selection
+  void N17Click();            // 連番作成: serial-number lines
 
   // Lifts a dialog above the topmost main window while it is shown; onOk runs
   // for an OK result before the z-order is put back.
@@ -183,6 +186,8 @@ class TKelvoMainForm {
   // The line transformed, or nullopt for a line left as it was.
   using LineTransform = std::function<std::optional<std::u16string>(const std::u16string&)>;
   void RunLinePass(const LinePass& pass, const LineTransform& transform);
+  // Adds the add dialog's addend to the numbers of the lines, for OK.
+  void AddToNumbers(LineSource source);
   void ProposePitch();
 
   MainFormServices services_;

@@ -90,10 +90,10 @@ constexpr MenuRow<F> kCommands[] = {
     {{kIdN7, u"すべて置換", 0, kHasText}, On(&F::N7Click), kRefused},
     {{kIdN8, u"選択範囲を置換", 0, kHasSelection}, On(&F::N8Click), kRefused},
     {{0}},  // N13
-    {{kIdN14, u"すべて加算", 0, kHasText}},
-    {{kIdN15, u"選択範囲を加算", 0, kHasSelection}},
+    {{kIdN14, u"すべて加算", 0, kHasText}, On(&F::N14Click), kRefused},
+    {{kIdN15, u"選択範囲を加算", 0, kHasSelection}, On(&F::N15Click), kRefused},
     {{0}},  // N16
-    {{kIdN17, u"連番作成"}},
+    {{kIdN17, u"連番作成"}, On(&F::N17Click), kRefused},
     {{0}},  // N18
     {{kIdN25, u"バージョン情報"}, On(&F::N25Click)},
     {{0}},  // N30

@@ -5,6 +5,7 @@
 #include "app/long_command.h"
 #include "app/main_form.h"
 #include "base/text.h"
+#include "tools/add_numbers.h"
 #include "tools/replace_text.h"
 #include "tools/zen_han.h"
 
@@ -185,6 +186,29 @@ void TKelvoMainForm::N8Click() {
       return std::optional(ReplaceInLine(line, search, replacement, nullptr));
     });
   });
+}
+
+void TKelvoMainForm::AddToNumbers(LineSource source) {
+  TKelvoKasanForm& dialog = services_.dialogs.add;
+  ShowModalTopmost(dialog.window(), [&] {
+    AddSettings settings = dialog.Settings();
+    // Nothing to add: nothing changes, and no snapshot is taken.
+    if (settings.addend == 0) return;
+    RunLinePass({source, false},
+                [&](const std::u16string& line) { return AddToLine(line, settings); });
+  });
+}
+
+void TKelvoMainForm::N14Click() {
+  AddToNumbers(LineSource::AllLines);
+}
+
+void TKelvoMainForm::N15Click() {
+  AddToNumbers(LineSource::Selection);
+}
+
+void TKelvoMainForm::N17Click() {
+  ShowModalTopmost(services_.dialogs.serial.window());
 }
 
 }  // namespace kelvo

@@ -35,6 +35,7 @@ ProgramWindows::ProgramWindows(HINSTANCE instance, const PlatformServices& servi
   serial_.SetEvents(&serialForm_->Events());
   form_->Dispatch([this] { form_->FormCreate(); });
   replaceForm_->Dispatch([this] { replaceForm_->FormCreate(); });
+  serialForm_->Dispatch([this] { serialForm_->FormCreate(); });
 }
 
 void ProgramWindows::Show() {

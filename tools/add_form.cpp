@@ -42,8 +42,37 @@ const WindowTable kAddWindowTable{
 TKelvoKasanForm::TKelvoKasanForm(WidgetSet& widgets, Window& window, Messages& messages)
     : DialogForm(widgets, window, messages), events_(*this, AddFormEvents()) {}
 
+void TKelvoKasanForm::SpeedButton1Click() {
+  bool decimal = SpeedButton1.Down();
+  Radix radix = decimal ? Radix::Decimal : SpeedButton2.Down() ? Radix::Hexadecimal : Radix::Octal;
+  RadioButton2.SetChecked(true);
+  RadioButton1.SetEnabled(decimal);
+  RadioButton2.SetEnabled(decimal);
+  Label3.SetEnabled(!decimal);
+  Edit2.SetEnabled(!decimal);
+  UpDown1.SetEnabled(!decimal);
+  Label5.SetText(RadixCaption(radix));
+}
+
+AddSettings TKelvoKasanForm::Settings() const {
+  AddSettings settings;
+  settings.radix = SpeedButton1.Down()   ? Radix::Decimal
+                   : SpeedButton2.Down() ? Radix::Hexadecimal
+                                         : Radix::Octal;
+  settings.fromTail = RadioButton2.Checked();
+  settings.digits = UpDown1.Position();
+  settings.addend = ReadAddend(Edit1.Text());
+  return settings;
+}
+
 std::span<const EventRow<TKelvoKasanForm>> AddFormEvents() {
-  return {};
+  using F = TKelvoKasanForm;
+  static constexpr EventRow<F> kEvents[] = {
+      {kIdSpeedButton1, Event::Click, On(&F::SpeedButton1Click)},
+      {kIdSpeedButton2, Event::Click, On(&F::SpeedButton1Click)},
+      {kIdSpeedButton3, Event::Click, On(&F::SpeedButton1Click)},
+  };
+  return kEvents;
 }
 
 }  // namespace kelvo

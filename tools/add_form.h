@@ -2,6 +2,7 @@
 // The dialog "加算": the radix, where the number is looked for, the digit
 // count of hexadecimal and octal numbers, and the addend; kept between uses.
 
+#include "tools/add_numbers.h"
 #include "ui/dialog_form.h"
 #include "ui/events.h"
 #include "ui/form_table.h"
@@ -34,6 +35,11 @@ class TKelvoKasanForm : public DialogForm {
  public:
   TKelvoKasanForm(WidgetSet& widgets, Window& window, Messages& messages);
   EventSink& Events() { return events_; }
+
+  // Any of the three radix buttons: the choices that radix has are enabled.
+  void SpeedButton1Click();
+  // The dialog's settings as the add commands use them.
+  AddSettings Settings() const;
 
   Button& SpeedButton1{widgets_.button(add_dialog::kIdSpeedButton1)};      // 10 進
   Button& SpeedButton2{widgets_.button(add_dialog::kIdSpeedButton2)};      // 16 進

@@ -163,4 +163,16 @@ std::int32_t StrToIntDef(std::u16string_view text, std::int32_t fallback) {
   return ParseDecimal(text).value_or(fallback);
 }
 
+std::u16string_view RadixCaption(Radix radix) {
+  switch (radix) {
+    case Radix::Hexadecimal:
+      return u"16進";
+    case Radix::Octal:
+      return u" 8進";
+    case Radix::Decimal:
+      break;
+  }
+  return u"10進";
+}
+
 }  // namespace kelvo

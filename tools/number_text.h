@@ -12,6 +12,8 @@ namespace kelvo {
 
 // The base the numbering tools read and write their numbers in.
 enum class Radix { Decimal, Hexadecimal, Octal };
+// How the dialogs name the chosen radix: u"10進", u"16進", u" 8進".
+std::u16string_view RadixCaption(Radix radix);
 
 // base multiplied into 1, exponent times (wrapping); 1 when exponent <= 0.
 std::int32_t PowInt(std::int32_t base, std::int32_t exponent);

@@ -1,5 +1,9 @@
 #include "tools/serial_form.h"
 
+#include <algorithm>
+
+#include "base/text.h"
+
 namespace kelvo {
 namespace {
 
@@ -45,8 +49,83 @@ const WindowTable kSerialWindowTable{
 TKelvoRenbanForm::TKelvoRenbanForm(WidgetSet& widgets, Window& window, Messages& messages)
     : DialogForm(widgets, window, messages), events_(*this, SerialFormEvents()) {}
 
+void TKelvoRenbanForm::AttachEditor(Memo& editor, std::function<void()> takeSnapshot) {
+  editor_ = &editor;
+  takeSnapshot_ = std::move(takeSnapshot);
+}
+
+void TKelvoRenbanForm::FormCreate() {
+  Edit1Change();
+}
+
+SerialSettings TKelvoRenbanForm::Settings() const {
+  SerialSettings s;
+  s.prefix = Edit1.Text();
+  s.start = Edit2.Text();
+  s.suffix = Edit3.Text();
+  s.step = Edit5.Text();
+  s.count = Edit4.Text();
+  s.radix = SpeedButton1.Down()   ? Radix::Decimal
+            : SpeedButton2.Down() ? Radix::Hexadecimal
+                                  : Radix::Octal;
+  return s;
+}
+
+void TKelvoRenbanForm::Edit1Change() {
+  SerialSettings s = Settings();
+  bool fixedText = s.start.empty();
+  Label6.SetEnabled(!fixedText);
+  Edit5.SetEnabled(!fixedText);
+  if (!fixedText) {
+    // The radix is shown once the start reads in it; a bad count is named after.
+    ReadSerialStart(s.start, s.radix);
+    Label5.SetText(RadixCaption(s.radix));
+  }
+  // A failed read reaches the error report, and the preview keeps its text.
+  StaticText1.SetText(SerialPreview(s));
+}
+
+void TKelvoRenbanForm::Button1Click(int sender) {
+  if (editor_ == nullptr) return;
+  Memo& editor = *editor_;
+  bool insert = sender == kIdButton3;
+  int caretLine = editor.LineFromChar(editor.SelStart());
+  takeSnapshot_();
+  editor.BeginUpdate();
+  struct EndUpdate {
+    Memo& memo;
+    ~EndUpdate() { memo.EndUpdate(); }
+  } bracket{editor};
+  // Every value is read before a line is made: a bad one adds nothing.
+  std::vector<std::u16string> made = MakeSerialLines(Settings());
+  std::u16string text = editor.Text();
+  std::vector<std::u16string> lines;
+  if (!text.empty()) lines = SplitEditorLines(text);
+  // A final line break leaves an empty last line that is no line of its own.
+  bool finalBreak = text.ends_with(u"\r\n");
+  std::size_t count = lines.size() - (finalBreak ? 1 : 0);
+  std::size_t at =
+      insert ? std::min(static_cast<std::size_t>(std::max(caretLine, 0)), count) : count;
+  lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), made.begin(), made.end());
+  editor.SetText(JoinEditorLines(lines));
+  window_.EndModal(ModalResult::Ok);
+}
+
 std::span<const EventRow<TKelvoRenbanForm>> SerialFormEvents() {
-  return {};
+  using F = TKelvoRenbanForm;
+  static constexpr EventRow<F> kEvents[] = {
+      {kIdEdit1, Event::Change, On(&F::Edit1Change)},
+      {kIdEdit2, Event::Change, On(&F::Edit1Change)},
+      {kIdEdit3, Event::Change, On(&F::Edit1Change)},
+      {kIdEdit5, Event::Change, On(&F::Edit1Change)},
+      {kIdEdit4, Event::Change, On(&F::Edit1Change)},
+      {kIdSpeedButton1, Event::Click, On(&F::Edit1Change)},
+      {kIdSpeedButton2, Event::Click, On(&F::Edit1Change)},
+      {kIdSpeedButton3, Event::Click, On(&F::Edit1Change)},
+      {kIdButton3, Event::Click, On(&F::Button1Click)},
+      {kIdButton1, Event::Click, On(&F::Button1Click)},
+  };
+  return kEvents;
 }
 
 }  // namespace kelvo

@@ -2,6 +2,9 @@
 // The dialog "連番作成": serial-number lines, inserted at the caret line or
 // appended, with a preview of the first and the last; kept between uses.
 
+#include <functional>
+
+#include "tools/serial_numbers.h"
 #include "ui/dialog_form.h"
 #include "ui/events.h"
 #include "ui/form_table.h"
@@ -39,6 +42,17 @@ class TKelvoRenbanForm : public DialogForm {
   TKelvoRenbanForm(WidgetSet& widgets, Window& window, Messages& messages);
   EventSink& Events() { return events_; }
 
+  // The editor the lines go into, and how its undo snapshot is taken: the
+  // main window's, attached once it exists.
+  void AttachEditor(Memo& editor, std::function<void()> takeSnapshot);
+
+  // Computes the preview once, as the dialog is created.
+  void FormCreate();
+  // Any field changed, or a radix button clicked: the preview anew.
+  void Edit1Change();
+  // "挿入" inserts the lines at the caret line, "追加" appends them.
+  void Button1Click(int sender);
+
   Button& SpeedButton1{widgets_.button(serial_dialog::kIdSpeedButton1)};  // 10 進
   Button& SpeedButton2{widgets_.button(serial_dialog::kIdSpeedButton2)};  // 16 進
   Button& SpeedButton3{widgets_.button(serial_dialog::kIdSpeedButton3)};  // 8 進
@@ -52,7 +66,11 @@ class TKelvoRenbanForm : public DialogForm {
   Label& StaticText1{widgets_.label(serial_dialog::kIdStaticText1)};      // the preview
 
  private:
+  SerialSettings Settings() const;
+
   FormEvents<TKelvoRenbanForm> events_;
+  Memo* editor_ = nullptr;
+  std::function<void()> takeSnapshot_;
 };
 
 std::span<const EventRow<TKelvoRenbanForm>> SerialFormEvents();

@@ -8,18 +8,6 @@
 namespace kelvo {
 namespace {
 
-std::int32_t ReadStart(std::u16string_view start, Radix radix) {
-  switch (radix) {
-    case Radix::Hexadecimal:
-      return HexTextToInt(start);
-    case Radix::Octal:
-      return OctalTextToInt(start);
-    case Radix::Decimal:
-      break;
-  }
-  return StrToInt(start);
-}
-
 std::int32_t ReadStep(std::u16string_view step) {
   return StrToIntDef(step, 0);
 }
@@ -59,6 +47,18 @@ std::u16string NumberOfLine(std::int32_t start, std::int32_t step, std::int64_t 
 
 }  // namespace
 
+std::int32_t ReadSerialStart(std::u16string_view start, Radix radix) {
+  switch (radix) {
+    case Radix::Hexadecimal:
+      return HexTextToInt(start);
+    case Radix::Octal:
+      return OctalTextToInt(start);
+    case Radix::Decimal:
+      break;
+  }
+  return StrToInt(start);
+}
+
 std::vector<std::u16string> MakeSerialLines(const SerialSettings& s) {
   std::vector<std::u16string> lines;
   if (s.start.empty()) {
@@ -66,7 +66,7 @@ std::vector<std::u16string> MakeSerialLines(const SerialSettings& s) {
     if (n > 0) lines.assign(static_cast<std::size_t>(n), AsciiUpper(s.prefix + s.suffix));
     return lines;
   }
-  const std::int32_t start = ReadStart(s.start, s.radix);
+  const std::int32_t start = ReadSerialStart(s.start, s.radix);
   const std::int32_t step = ReadStep(s.step);
   const std::int32_t n = ReadBoundedCount(s.count);
   if (n <= 0) return lines;
@@ -82,24 +82,12 @@ std::u16string SerialPreview(const SerialSettings& s) {
   if (s.start.empty()) {
     return u"[ " + AsciiUpper(first) + u" ] x " + ToU16(StrToIntDef(s.count, 0));
   }
-  const std::int32_t start = ReadStart(s.start, s.radix);
+  const std::int32_t start = ReadSerialStart(s.start, s.radix);
   const std::int32_t n = StrToInt(s.count);
   const std::int32_t step = ReadStep(s.step);
   const std::u16string last =
       s.prefix + NumberOfLine(start, step, std::int64_t{n} - 1, s) + s.suffix;
   return AsciiUpper(u"[ " + first + u" ] \uFF5E [ " + last + u" ]");
-}
-
-std::u16string_view RadixCaption(Radix radix) {
-  switch (radix) {
-    case Radix::Hexadecimal:
-      return u"16進";
-    case Radix::Octal:
-      return u" 8進";
-    case Radix::Decimal:
-      break;
-  }
-  return u"10進";
 }
 
 std::u16string AsciiUpper(std::u16string_view text) {

@@ -40,8 +40,9 @@ std::vector<std::u16string> MakeSerialLines(const SerialSettings& s);
 // strict read raises ConversionError; the count is not bounded here.
 std::u16string SerialPreview(const SerialSettings& s);
 
-// The caption of the radix button: u"10進", u"16進", u" 8進".
-std::u16string_view RadixCaption(Radix radix);
+// The start number read in its radix: strictly as decimal, as hexadecimal
+// (a failure names "$" and the text), or digit by digit as octal.
+std::int32_t ReadSerialStart(std::u16string_view start, Radix radix);
 
 // ASCII a..z to upper case; everything else, full-width letters too, as it is.
 std::u16string AsciiUpper(std::u16string_view text);

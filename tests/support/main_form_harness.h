@@ -77,6 +77,7 @@ struct MainFormHarness {
     window.log = &zOrder;
     form.Dispatch([this] { form.FormCreate(); });
     replace.form.FormCreate();
+    serial.form.FormCreate();
   }
   ~MainFormHarness() {
     EntityList.clear();
