@@ -32,6 +32,7 @@ std::u16string JoinLines(const std::vector<Kelvo>& records) {
 TKelvoMainForm::TKelvoMainForm(WidgetSet& widgets, const MainFormServices& services)
     : widgets_(widgets), services_(services), events_(*this, MainFormEvents(), MainFormCommands()) {
   services_.dialogs.serial.AttachEditor(Memo1, [this] { UndoMark(true); });
+  services_.dialogs.target.AttachMainWindow(services_.window);
 }
 
 void TKelvoMainForm::FormCreate() {
@@ -43,6 +44,7 @@ void TKelvoMainForm::FormCreate() {
   Memo1.SetText(u"");
   ReadSettings(services_.profile, services_.window, CheckBox1);
   FillGutter(kInitialGutterLines);
+  services_.window.SetCaption(StartUpCaption(services_.targetList));
   services_.messageFilter.Install();
 }
 

@@ -45,6 +45,7 @@ struct MainFormServices {
   MessageFilterHost& messageFilter;
   Profile& profile;
   const Locale& locale;
+  TargetListFile targetList;
 };
 
 class TKelvoMainForm {

@@ -6,6 +6,7 @@
 #include "app/profile_win.h"
 #include "app/program_windows_win.h"
 #include "base/error.h"
+#include "base/files_win.h"
 #include "base/locale_win.h"
 #include "base/com_handles_win.h"
 #include "cad/desktop_win.h"
@@ -29,8 +30,15 @@ int RunProgram(HINSTANCE instance) {
   ComMessageFilterHost messageFilter;
   IniProfile profile(IniProfile::PathBesideProgram());
   WindowsLocale locale;
+  WindowsFiles files;
 
-  ProgramWindows windows(instance, {messages, desktop, running, messageFilter, profile, locale});
+  ProgramWindows windows(instance, {messages,
+                                    desktop,
+                                    running,
+                                    messageFilter,
+                                    profile,
+                                    locale,
+                                    {files, locale, TargetListPath(ProgramPath())}});
   messages.SetMainWindow(windows.mainWindow().hwnd());
   windows.Show();
 

@@ -1,5 +1,7 @@
 #include "app/profile_win.h"
 
+#include "base/files_win.h"
+
 #include <windows.h>
 
 #include <vector>
@@ -10,20 +12,13 @@
 namespace kelvo {
 
 std::u16string IniProfile::PathBesideProgram() {
-  std::vector<wchar_t> buffer(MAX_PATH);
-  for (;;) {
-    DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (length < buffer.size()) {
-      std::u16string path(reinterpret_cast<const char16_t*>(buffer.data()), length);
-      std::size_t slash = path.find_last_of(u"\\/");
-      std::size_t dot = path.find_last_of(u'.');
-      if (dot != std::u16string::npos && (slash == std::u16string::npos || dot > slash)) {
-        path.erase(dot);
-      }
-      return path + u".ini";
-    }
-    buffer.resize(buffer.size() * 2);
+  std::u16string path = ProgramPath();
+  std::size_t slash = path.find_last_of(u"\\/");
+  std::size_t dot = path.find_last_of(u'.');
+  if (dot != std::u16string::npos && (slash == std::u16string::npos || dot > slash)) {
+    path.erase(dot);
   }
+  return path + u".ini";
 }
 
 std::u16string IniProfile::ReadString(std::u16string_view section, std::u16string_view key,

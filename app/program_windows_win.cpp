@@ -15,7 +15,7 @@ ProgramWindows::ProgramWindows(HINSTANCE instance, const PlatformServices& servi
     dialog->Create(application_.hwnd());
   }
   Messages& messages = services.messages;
-  targetForm_ = std::make_unique<TTargetCADForm>(target_, target_, messages);
+  targetForm_ = std::make_unique<TTargetCADForm>(target_, target_, messages, services.targetList);
   replaceForm_ = std::make_unique<TKelvoTikanForm>(replace_, replace_, messages);
   addForm_ = std::make_unique<TKelvoKasanForm>(add_, add_, messages);
   serialForm_ = std::make_unique<TKelvoRenbanForm>(serial_, serial_, messages);
@@ -27,7 +27,8 @@ ProgramWindows::ProgramWindows(HINSTANCE instance, const PlatformServices& servi
                               services.running,
                               services.messageFilter,
                               services.profile,
-                              services.locale});
+                              services.locale,
+                              services.targetList});
   main_.SetEvents(&form_->Events());
   target_.SetEvents(&targetForm_->Events());
   replace_.SetEvents(&replaceForm_->Events());

@@ -20,6 +20,7 @@ struct PlatformServices {
   MessageFilterHost& messageFilter;
   Profile& profile;
   const Locale& locale;
+  TargetListFile targetList;
 };
 
 class ProgramWindows {

@@ -1,5 +1,7 @@
 #include "base/files_win.h"
 
+#include <vector>
+
 #include <windows.h>
 
 #include <algorithm>
@@ -119,6 +121,17 @@ void WindowsFiles::Replace(std::u16string_view path, std::string_view bytes) {
     ThrowUnwritable(path, GetLastError());
   }
   file.Placed();
+}
+
+std::u16string ProgramPath() {
+  std::vector<wchar_t> buffer(MAX_PATH);
+  for (;;) {
+    DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length < buffer.size()) {
+      return std::u16string(reinterpret_cast<const char16_t*>(buffer.data()), length);
+    }
+    buffer.resize(buffer.size() * 2);
+  }
 }
 
 }  // namespace kelvo

@@ -1,9 +1,14 @@
 #pragma once
 // The file seam on Windows.
 
+#include <string>
+
 #include "base/files.h"
 
 namespace kelvo {
+
+// The program file's own full path.
+std::u16string ProgramPath();
 
 class WindowsFiles : public Files {
  public:

@@ -53,9 +53,15 @@ int Run() {
   test::FakeDesktop desktop;
   test::FakeMessageFilterHost filter;
   test::MemoryProfile profile;
+  test::MemoryFiles files;
   test::TestLocale locale;
-  ProgramWindows windows(GetModuleHandleW(nullptr),
-                         {messages, desktop, running, filter, profile, locale});
+  ProgramWindows windows(GetModuleHandleW(nullptr), {messages,
+                                                     desktop,
+                                                     running,
+                                                     filter,
+                                                     profile,
+                                                     locale,
+                                                     {files, locale, u"TargetCAD_APIVersion.txt"}});
   windows.Show();
   TKelvoMainForm& form = windows.form();
 

@@ -48,9 +48,15 @@ int Run() {
   test::FakeDesktop desktop;
   test::FakeMessageFilterHost filter;
   test::MemoryProfile profile;
+  test::MemoryFiles files;
   WindowsLocale locale;
-  ProgramWindows windows(GetModuleHandleW(nullptr),
-                         {messages, desktop, running, filter, profile, locale});
+  ProgramWindows windows(GetModuleHandleW(nullptr), {messages,
+                                                     desktop,
+                                                     running,
+                                                     filter,
+                                                     profile,
+                                                     locale,
+                                                     {files, locale, u"TargetCAD_APIVersion.txt"}});
   messages.SetMainWindow(windows.mainWindow().hwnd());
   windows.Show();
   TKelvoMainForm& form = windows.form();

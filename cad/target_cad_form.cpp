@@ -1,5 +1,10 @@
 #include "cad/target_cad_form.h"
 
+#include <algorithm>
+
+#include "base/error.h"
+#include "cad/connection.h"
+
 namespace kelvo {
 namespace {
 
@@ -34,11 +39,108 @@ const WindowTable kTargetCadWindowTable{
     .rows = kRows,
 };
 
-TTargetCADForm::TTargetCADForm(WidgetSet& widgets, Window& window, Messages& messages)
-    : DialogForm(widgets, window, messages), events_(*this, TargetCadFormEvents()) {}
+std::u16string StartUpCaption(const TargetListFile& file) {
+  try {
+    std::optional<std::string> bytes = file.files.Read(file.path);
+    if (!bytes) return MainCaption(std::nullopt);
+    return MainCaption(TargetNameFor(DecodeTargetList(*bytes, file.locale).lines, TargetProgID));
+  } catch (const Error&) {
+    // The caption only names the target: an unreadable list names none.
+    return MainCaption(std::nullopt);
+  }
+}
+
+TTargetCADForm::TTargetCADForm(WidgetSet& widgets, Window& window, Messages& messages,
+                               const TargetListFile& file)
+    : DialogForm(widgets, window, messages), events_(*this, TargetCadFormEvents()), file_(file) {}
+
+void TTargetCADForm::FormShow() {
+  std::optional<std::string> bytes = file_.files.Read(file_.path);
+  if (!bytes) return;
+  TargetListText list = DecodeTargetList(*bytes, file_.locale);
+  encoding_ = list.encoding;
+  ListBox1.Clear();
+  for (const std::u16string& line : list.lines) ListBox1.Add(line);
+  for (int i = 0; i < ListBox1.Count(); ++i) {
+    if (MatchesTarget(ListBox1.Item(i), TargetProgID)) {
+      ListBox1.SetItemIndex(i);
+      ListBox1Click();
+      break;
+    }
+  }
+}
+
+void TTargetCADForm::ListBox1Click() {
+  int i = ListBox1.ItemIndex();
+  if (i < 0) return;
+  TargetEntry entry = SplitTargetEntry(ListBox1.Item(i));
+  Edit1.SetText(entry.name);
+  Edit2.SetText(entry.progId);
+}
+
+void TTargetCADForm::SpeedButton1Click() {
+  std::u16string entry = JoinTargetEntry(Edit1.Text(), Edit2.Text());
+  ListBox1.Add(entry);
+  // Of entries equal but for letter case, the first in the list is the one shown.
+  ListBox1.SetItemIndex(ListBox1.FindExact(entry));
+  ListBox1Click();
+  WriteList();
+}
+
+void TTargetCADForm::SpeedButton2Click() {
+  int i = ListBox1.ItemIndex();
+  if (i >= 0) ListBox1.Delete(i);
+  Edit1.SetText(u"");
+  Edit2.SetText(u"");
+  if (i >= 0 && ListBox1.Count() > 0) {
+    ListBox1.SetItemIndex(std::min(i, ListBox1.Count() - 1));
+    ListBox1Click();
+  }
+  WriteList();
+}
+
+void TTargetCADForm::SpeedButton3Click() {
+  int i = ListBox1.ItemIndex();
+  if (i < 0) return;
+  // At the same place: the list sorts it only when it is next read.
+  ListBox1.Delete(i);
+  ListBox1.Insert(i, JoinTargetEntry(Edit1.Text(), Edit2.Text()));
+  ListBox1.SetItemIndex(i);
+  WriteList();
+}
+
+void TTargetCADForm::Edit1KeyPress(char16_t& key) {
+  if (key != u'\r') return;
+  key = 0;
+  SpeedButton3Click();
+}
+
+void TTargetCADForm::Button1Click() {
+  if (main_ != nullptr) main_->SetCaption(MainCaption(Edit1.Text()));
+  TargetProgID = Edit2.Text();
+}
+
+void TTargetCADForm::WriteList() {
+  std::vector<std::u16string> lines;
+  for (int i = 0; i < ListBox1.Count(); ++i) lines.push_back(ListBox1.Item(i));
+  EncodedTargetList encoded = EncodeTargetList(lines, encoding_, file_.locale);
+  file_.files.Replace(file_.path, encoded.bytes);
+  encoding_ = encoded.encoding;
+}
 
 std::span<const EventRow<TTargetCADForm>> TargetCadFormEvents() {
-  return {};
+  using F = TTargetCADForm;
+  static constexpr EventRow<F> kEvents[] = {
+      {kWindowId, Event::Show, On(&F::FormShow)},
+      {kIdListBox1, Event::SelectionChange, On(&F::ListBox1Click)},
+      {kIdSpeedButton1, Event::Click, On(&F::SpeedButton1Click)},
+      {kIdSpeedButton2, Event::Click, On(&F::SpeedButton2Click)},
+      {kIdSpeedButton3, Event::Click, On(&F::SpeedButton3Click)},
+      {kIdEdit1, Event::KeyPress, On(&F::Edit1KeyPress)},
+      {kIdEdit2, Event::KeyPress, On(&F::Edit1KeyPress)},
+      {kIdButton1, Event::Click, On(&F::Button1Click)},
+  };
+  return kEvents;
 }
 
 }  // namespace kelvo

@@ -44,14 +44,18 @@ inline constexpr WindowHandle kTargetDialogHandle = 0x10020;
 inline constexpr WindowHandle kReplaceDialogHandle = 0x10030;
 inline constexpr WindowHandle kAddDialogHandle = 0x10040;
 inline constexpr WindowHandle kSerialDialogHandle = 0x10050;
+inline constexpr char16_t kTargetListPath[] = u"C:\\tools\\TargetCAD_APIVersion.txt";
 
 // One dialog on in-memory widgets: its widgets, its window and its form.
 template <typename Form>
 struct DialogHarness {
+  template <typename... Extra>
   DialogHarness(const WindowTable& table, WindowHandle handle, const char* name,
                 std::vector<std::string>& zOrder, Messages& messages, const Locale& locale,
-                MemoryClipboard& clipboard)
-      : widgets(table, {}, locale, &clipboard), window(handle), form(widgets, window, messages) {
+                MemoryClipboard& clipboard, const Extra&... extra)
+      : widgets(table, {}, locale, &clipboard),
+        window(handle),
+        form(widgets, window, messages, extra...) {
     window.name = name;
     window.log = &zOrder;
   }
@@ -134,8 +138,16 @@ struct MainFormHarness {
   MemoryMenuItem& N14 = widgets.as<MemoryMenuItem>(kIdN14);
   MemoryMenuItem& N15 = widgets.as<MemoryMenuItem>(kIdN15);
 
-  DialogHarness<TTargetCADForm> target{
-      kTargetCadWindowTable, kTargetDialogHandle, "dialog", zOrder, messages, locale, clipboard};
+  MemoryFiles files;
+  TargetListFile targetList{files, locale, kTargetListPath};
+  DialogHarness<TTargetCADForm> target{kTargetCadWindowTable,
+                                       kTargetDialogHandle,
+                                       "dialog",
+                                       zOrder,
+                                       messages,
+                                       locale,
+                                       clipboard,
+                                       targetList};
   DialogHarness<TKelvoTikanForm> replace{
       kReplaceWindowTable, kReplaceDialogHandle, "replace", zOrder, messages, locale, clipboard};
   DialogHarness<TKelvoKasanForm> add{kAddWindowTable, kAddDialogHandle, "add",    zOrder,
@@ -157,7 +169,8 @@ struct MainFormHarness {
                                                 running,
                                                 messageFilter,
                                                 profile,
-                                                locale}};
+                                                locale,
+                                                targetList}};
 };
 
 }  // namespace kelvo::test

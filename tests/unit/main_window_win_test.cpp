@@ -22,9 +22,16 @@ struct RealMainWindow {
   test::FakeDesktop desktop;
   test::FakeMessageFilterHost filter;
   test::MemoryProfile profile;
+  test::MemoryFiles files;
   test::TestLocale locale;
   ProgramWindows windows{GetModuleHandleW(nullptr),
-                         {messages, desktop, running, filter, profile, locale}};
+                         {messages,
+                          desktop,
+                          running,
+                          filter,
+                          profile,
+                          locale,
+                          {files, locale, u"TargetCAD_APIVersion.txt"}}};
   FormWindow& main = windows.mainWindow();
   FormWindow& dialog = windows.targetWindow();
   TKelvoMainForm& form = windows.form();
