@@ -17,6 +17,35 @@ constexpr char16_t kUpdateFailedMessage[] = u"エラーのため、更新を中�
 constexpr char16_t kAlignFailedMessage[] = u"エラーのため、更新処理を中止しました．";
 constexpr char16_t kLineFeed = 10;
 
+// Makes everything a run changes one undo step of the CAD, so that one undo
+// there takes back the whole run. The step is closed on every path once it
+// was opened; a CAD that lacks the marks or refuses them gets the run as
+// before, without a word.
+class UndoStep {
+ public:
+  explicit UndoStep(const ObjectRef& doc) : doc_(doc) {
+    try {
+      Get(doc_, u"StartUndoMark");
+      open_ = true;
+    } catch (const Error&) {
+    }
+  }
+  ~UndoStep() {
+    if (!open_) return;
+    try {
+      Get(doc_, u"EndUndoMark");
+    } catch (...) {
+      // Nothing the user could act on: the run's own outcome is what is reported.
+    }
+  }
+  UndoStep(const UndoStep&) = delete;
+  UndoStep& operator=(const UndoStep&) = delete;
+
+ private:
+  const ObjectRef& doc_;
+  bool open_ = false;
+};
+
 void Regenerate(const ObjectRef& doc) {
   Arg viewport{Variant(std::int32_t{0})};
   Call(doc, u"Regen", std::span<Arg>(&viewport, 1));
@@ -59,6 +88,7 @@ void TKelvoMainForm::SpeedButton2Click() {
   ObjectRef app = AttachCadApplication(services_.running);
   ActivateCadWindow(services_.desktop, app, false);
   ObjectRef doc = Get(app, u"ActiveDocument").ToObject();
+  UndoStep undo(doc);
   UpdateOutcome outcome;
   bool finished = RunCadPass([&](CommandView& view) { RunUpdatePasses(doc, view, outcome); },
                              kUpdateFailedMessage);
@@ -76,6 +106,7 @@ void TKelvoMainForm::SpeedButton6Click() {
   ObjectRef app = AttachCadApplication(services_.running);
   ActivateCadWindow(services_.desktop, app, true);
   ObjectRef doc = Get(app, u"ActiveDocument").ToObject();
+  UndoStep undo(doc);
   RunCadPass([&doc](CommandView& view) { RunAlignPass(doc, view); }, kAlignFailedMessage);
 }
 

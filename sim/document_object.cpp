@@ -20,6 +20,15 @@ class DocumentObject final : public AutoObject {
     return Variant(MakeEntity(drawing_, id));
   }
 
+  Variant StartUndoMark(std::span<Arg>) {
+    drawing_->StartUndoMark();
+    return {};
+  }
+  Variant EndUndoMark(std::span<Arg>) {
+    drawing_->EndUndoMark();
+    return {};
+  }
+
   // 0 regenerates the active viewport, 1 all of them.
   Variant Regen(std::span<Arg> args) {
     std::int64_t which = IntegerArg(args[0], u"Regen");
@@ -36,6 +45,8 @@ constexpr Member<DocumentObject> kMembers[] = {
     {u"SelectionSets", false, &DocumentObject::SelectionSets},
     {u"ObjectIdToObject", true, &DocumentObject::ObjectIdToObject, nullptr, 1, 1},
     {u"Regen", true, &DocumentObject::Regen, nullptr, 1, 1},
+    {u"StartUndoMark", true, &DocumentObject::StartUndoMark},
+    {u"EndUndoMark", true, &DocumentObject::EndUndoMark},
 };
 
 Variant DocumentObject::Invoke(std::u16string_view member, CallKind kind, std::span<Arg> args) {

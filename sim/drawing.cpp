@@ -137,6 +137,7 @@ std::vector<Entity> Drawing::LiveEntities() const {
 
 void Drawing::SetText(std::int64_t id, std::u16string text) {
   Entity& e = LiveText(id, u"TextString");
+  Remember(e);
   e.text = std::move(text);
   Settle(e);
   ++changeCount_;
@@ -145,6 +146,7 @@ void Drawing::SetText(std::int64_t id, std::u16string text) {
 void Drawing::SetAlignment(std::int64_t id, std::int32_t alignment) {
   Entity& e = LiveText(id, u"Alignment");
   CheckAlignment(alignment, u"Alignment");
+  Remember(e);
   e.alignment = alignment;
   // The insertion point stays exactly as it was; only the anchor moves.
   e.alignmentPoint = alignment == 0 ? Point{} : AnchorFromInsertion(e.insertion, alignment, e.text);
@@ -158,6 +160,7 @@ void Drawing::SetInsertionPoint(std::int64_t id, const Point& point) {
   moved.insertion = point;
   Settle(moved);
   CheckTwoPointsApart(moved, u"InsertionPoint");
+  Remember(e);
   e = std::move(moved);
   ++changeCount_;
 }
@@ -172,16 +175,55 @@ void Drawing::SetAlignmentPoint(std::int64_t id, const Point& point) {
   moved.alignmentPoint = point;
   Settle(moved);
   CheckTwoPointsApart(moved, u"TextAlignmentPoint");
+  Remember(e);
   e = std::move(moved);
   ++changeCount_;
 }
 
 std::int64_t Drawing::Copy(std::int64_t id) {
-  return AddEntity(Changeable(id, u"Copy"));
+  std::int64_t copy = AddEntity(Changeable(id, u"Copy"));
+  // Before the step the copy was not there: undoing erases it.
+  Entity before = *Find(copy);
+  before.erased = true;
+  Remember(before);
+  return copy;
 }
 
 void Drawing::Erase(std::int64_t id) {
-  Changeable(id, u"Delete").erased = true;
+  Entity& e = Changeable(id, u"Delete");
+  Remember(e);
+  e.erased = true;
+  ++changeCount_;
+}
+
+void Drawing::Remember(const Entity& entity) {
+  // Without a mark each change is a step of its own.
+  if (openMarks_ == 0 || undoSteps_.empty()) undoSteps_.emplace_back();
+  std::vector<Entity>& step = undoSteps_.back();
+  for (const Entity& kept : step) {
+    if (kept.id == entity.id) return;  // the step keeps the state before its first change
+  }
+  step.push_back(entity);
+}
+
+void Drawing::StartUndoMark() {
+  if (openMarks_++ == 0) undoSteps_.emplace_back();
+}
+
+void Drawing::EndUndoMark() {
+  if (openMarks_ == 0) RaiseError(u"EndUndoMark", u"no undo mark is open");
+  if (--openMarks_ == 0 && !undoSteps_.empty() && undoSteps_.back().empty()) {
+    undoSteps_.pop_back();
+  }
+}
+
+void Drawing::Undo() {
+  if (undoSteps_.empty()) RaiseError(u"Undo", u"nothing to undo");
+  std::vector<Entity> step = std::move(undoSteps_.back());
+  undoSteps_.pop_back();
+  for (auto it = step.rbegin(); it != step.rend(); ++it) {
+    entities_[static_cast<std::size_t>(it->id - firstObjectId_)] = *it;
+  }
   ++changeCount_;
 }
 

@@ -75,6 +75,18 @@ class Drawing {
   void Update(std::int64_t id);
   void Regen() { ++regenCount_; }
 
+  // Undo as the CAD keeps it: each change of an entity is a step of its own,
+  // except that everything between StartUndoMark and EndUndoMark is one step.
+  // Marks nest; Undo takes back the last step. Selection sets and the test
+  // arrangements (AddText, AddLine) are no steps.
+  void StartUndoMark();
+  // Raises when no mark is open.
+  void EndUndoMark();
+  int OpenUndoMarks() const { return openMarks_; }
+  std::size_t UndoSteps() const { return undoSteps_.size(); }
+  // Raises when there is nothing to undo.
+  void Undo();
+
   // A locked layer's entities can be read but not changed, copied or erased.
   // Layer names are case-blind.
   void SetLayerLocked(std::u16string_view layer, bool locked);
@@ -123,6 +135,9 @@ class Drawing {
   std::uint64_t ChangeCount() const { return changeCount_; }
 
  private:
+  // The entity's state before this step first changed it, kept for Undo;
+  // a step of its own unless a mark is open.
+  void Remember(const Entity& entity);
   Entity& LiveText(std::int64_t id, std::u16string_view member);
   // The live entity, refused when its layer is locked.
   Entity& Changeable(std::int64_t id, std::u16string_view member);
@@ -133,6 +148,9 @@ class Drawing {
   std::deque<Entity> entities_;  // index = id - firstObjectId_; a deque keeps references
   std::vector<SelectionSet> sets_;
   std::vector<std::u16string> lockedLayers_;
+  // Each step: the states the entities it changed had before it.
+  std::vector<std::vector<Entity>> undoSteps_;
+  int openMarks_ = 0;
   std::int64_t nextSetKey_ = 1;
   std::deque<PickOutcome> pickQueue_;
   Picker picker_;

@@ -80,6 +80,12 @@ class TestMembers {
     d_.SetWindowHandle(IntegerArg(a[0], u"SimSetWindowHandle"));
     return {};
   }
+  Variant Undo(std::span<Arg>) {
+    d_.Undo();
+    return {};
+  }
+  Variant UndoSteps(std::span<Arg>) { return Variant(static_cast<std::int32_t>(d_.UndoSteps())); }
+  Variant OpenUndoMarks(std::span<Arg>) { return Variant(std::int32_t{d_.OpenUndoMarks()}); }
   Variant EscapeCount(std::span<Arg>) { return Variant(std::int32_t{d_.EscapeCount()}); }
   Variant RegenCount(std::span<Arg>) { return Variant(std::int32_t{d_.RegenCount()}); }
   Variant UpdateCount(std::span<Arg>) { return Variant(std::int32_t{d_.UpdateCount()}); }
@@ -107,6 +113,9 @@ constexpr Member<T> kMembers[] = {
     {u"SimFailAll", true, &T::FailAll, nullptr, 1, 1},
     {u"SimClearFailures", true, &T::ClearFailures},
     {u"SimSetWindowHandle", true, &T::SetWindowHandle, nullptr, 1, 1},
+    {u"SimUndo", true, &T::Undo},
+    {u"SimUndoSteps", true, &T::UndoSteps},
+    {u"SimOpenUndoMarks", true, &T::OpenUndoMarks},
     {u"SimEscapeCount", true, &T::EscapeCount},
     {u"SimRegenCount", true, &T::RegenCount},
     {u"SimUpdateCount", true, &T::UpdateCount},

@@ -19,6 +19,8 @@
 //   SimFailAll(member)                 every call of member fails
 //   SimClearFailures()
 //   SimSetWindowHandle(Int64)          what HWND answers
+//   SimUndo()                          the user's undo: takes back the last step
+//   SimUndoSteps(), SimOpenUndoMarks() -> Int32
 //   SimEscapeCount(), SimRegenCount(), SimUpdateCount() -> Int32
 
 #include <span>

@@ -270,5 +270,15 @@ TEST(AlignTest, ASourceDeletedInTheRunIsNotCopiedAgain) {
   EXPECT_EQ(f.Texts(), (Strings{"x@0,5", "y@20,5"}));
 }
 
+TEST(AlignTest, OneUndoInTheCadTakesBackTheWholeRun) {
+  AlignFixture f({{u"A", 0, 0}, {u"B", 7, 3}, {u"C", 9, 9}});
+  std::vector<sim::Entity> before = f.h.drawing->LiveEntities();
+  f.Align(u"A2\r\n\r\nC\r\nD", u"10", u"0");
+  ASSERT_EQ(f.Texts(), (Strings{"A2@0,0", "C@20,0", "D@30,0"}));
+  f.h.drawing->Undo();
+  EXPECT_EQ(f.h.drawing->LiveEntities(), before);
+  EXPECT_EQ(f.h.drawing->OpenUndoMarks(), 0);
+}
+
 }  // namespace
 }  // namespace kelvo

@@ -93,6 +93,41 @@ TEST(SimDrawingTest, AlignedAndFitTextsKeepBothPoints) {
   }
 }
 
+TEST(SimDrawingTest, UndoTakesBackOneStepAMarkMakesOneStepOfMany) {
+  Drawing d;
+  std::int64_t a = d.AddText(u"A", 0, 0);
+  std::int64_t b = d.AddText(u"B", 10, 0);
+  std::vector<Entity> start = d.LiveEntities();
+  EXPECT_EQ(d.UndoSteps(), 0u);  // arrangements are no steps
+  d.SetText(a, u"A2");
+  d.SetText(b, u"B2");
+  EXPECT_EQ(d.UndoSteps(), 2u);
+  d.Undo();
+  EXPECT_EQ(d.Find(b)->text, u"B");
+  EXPECT_EQ(d.Find(a)->text, u"A2");
+  d.Undo();
+  EXPECT_EQ(d.LiveEntities(), start);
+  d.StartUndoMark();
+  d.StartUndoMark();  // marks nest
+  d.SetText(a, u"x");
+  d.SetInsertionPoint(a, {5, 5, 0});
+  std::int64_t copy = d.Copy(b);
+  d.EndUndoMark();
+  d.SetText(copy, u"y");
+  d.Erase(b);
+  EXPECT_EQ(d.OpenUndoMarks(), 1);
+  d.EndUndoMark();
+  EXPECT_EQ(d.OpenUndoMarks(), 0);
+  EXPECT_EQ(d.UndoSteps(), 1u);
+  d.Undo();
+  EXPECT_EQ(d.LiveEntities(), start);
+  EXPECT_THROW(d.Undo(), Error);
+  EXPECT_THROW(d.EndUndoMark(), Error);
+  d.StartUndoMark();
+  d.EndUndoMark();  // an empty step is no step
+  EXPECT_EQ(d.UndoSteps(), 0u);
+}
+
 TEST(SimDrawingTest, LockedLayerIsReadOnly) {
   Drawing d;
   std::int64_t id = d.AddText(u"A", 0, 0, 0, u"Locked");

@@ -353,6 +353,32 @@ TEST(UpdateTest, CopiesOfAnAlignedTextKeepItsLength) {
   EXPECT_EQ(copy->text, u"DE");
 }
 
+// One undo in the CAD takes back a whole run: rewritten, deleted and added
+// texts and a refilled slot.
+TEST(UpdateTest, OneUndoInTheCadTakesBackTheWholeRun) {
+  UpdateFixture f({u"A", u"B", u"C"});
+  f.Update(u"A\r\n\r\nC");  // entry 1 becomes a slot
+  std::vector<sim::Entity> before = f.h.drawing->LiveEntities();
+  std::size_t steps = f.h.drawing->UndoSteps();
+  f.Update(u"A2\r\nB\r\n\r\nD\r\nE");
+  ASSERT_EQ(f.Texts(), (Strings{"A2@0,5", "B@10,5", "D@30,5", "E@40,5"}));
+  EXPECT_EQ(f.h.drawing->UndoSteps(), steps + 1);
+  EXPECT_EQ(f.h.drawing->OpenUndoMarks(), 0);
+  f.h.drawing->Undo();
+  EXPECT_EQ(f.h.drawing->LiveEntities(), before);
+}
+
+// A CAD without undo marks, or one that refuses them, gets the run as before.
+TEST(UpdateTest, ACadThatRefusesUndoMarksGetsTheRunAsBefore) {
+  for (const char16_t* member : {u"StartUndoMark", u"EndUndoMark"}) {
+    UpdateFixture f({u"A", u"B"});
+    f.h.drawing->FailAll(member);
+    f.Update(u"A2\r\nB\r\nC");
+    EXPECT_EQ(f.Texts(), (Strings{"A2@0,5", "B@10,5", "C@20,5"}));
+    EXPECT_TRUE(f.h.messages.shown.empty());
+  }
+}
+
 // Every CAD call of a standard update, made to fail in turn: the run ends with
 // the fixed message, or goes on where an entry is passed over or a text
 // refuses its line (and says so); the editor is untouched, the list matches
