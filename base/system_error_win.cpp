@@ -1,9 +1,8 @@
 #include "base/system_error_win.h"
 
-#include <cstdio>
-
 #include "base/error.h"
 #include "base/handles_win.h"
+#include "base/status_text.h"
 
 namespace kelvo {
 
@@ -22,9 +21,9 @@ std::u16string SystemErrorText(HRESULT status) {
     }
   }
   if (text.empty()) {
-    char hex[32];
-    std::snprintf(hex, sizeof hex, "0x%08lX", static_cast<unsigned long>(status));
-    text = u"エラー " + std::u16string(hex, hex + std::char_traits<char>::length(hex));
+    // Wine has no text for most COM statuses: a sentence the user can act on.
+    auto code = static_cast<std::uint32_t>(status);
+    text = FriendlyStatusText(code).value_or(StatusCodeText(code));
   }
   return text;
 }

@@ -37,6 +37,8 @@ FrameStyle StyleOf(const WindowTable& table) {
   return frame;
 }
 
+constexpr int kProgramIconId = 1;
+
 int SystemDpi() {
   WindowDC screen(nullptr);
   return GetDeviceCaps(screen.get(), LOGPIXELSY);
@@ -73,8 +75,12 @@ void FormWindow::RegisterWindowClass() {
   wc.lpfnWndProc = OwnerWindowProc<FormWindow>;
   wc.hInstance = instance_;
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(1));
+  // The program's own icon where the executable has one; a test host has none.
+  wc.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(kProgramIconId));
   if (wc.hIcon == nullptr) wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+  wc.hIconSm = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(kProgramIconId), IMAGE_ICON,
+                                             GetSystemMetrics(SM_CXSMICON),
+                                             GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
   wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
   wc.lpszClassName = name;
   ThrowLastErrorIf(RegisterClassExW(&wc) == 0);

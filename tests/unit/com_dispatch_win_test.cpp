@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "base/status_text.h"
+
 #include <cstdint>
 #include <functional>
 #include <future>
@@ -483,6 +485,19 @@ TEST_F(ComDispatchClientTest, NamesWithANulAreNotLookedUp) {
   EXPECT_EQ(ErrorText([&] { Get(object_, std::u16string_view(u"Count\0x", 7)); }),
             SystemErrorText(DISP_E_UNKNOWNNAME));
   EXPECT_TRUE(fake_.lookups.empty());
+}
+
+// Where the system has no text for a status the user meets, a sentence that
+// says what to do stands in; never the bare code.
+TEST(ComErrorTextTest, StatusesTheUserMeetsAreNeverABareCode) {
+  for (HRESULT status : {CO_E_CLASSSTRING, MK_E_UNAVAILABLE, REGDB_E_CLASSNOTREG,
+                         RPC_E_DISCONNECTED, RPC_E_CALL_REJECTED, DISP_E_MEMBERNOTFOUND,
+                         DISP_E_UNKNOWNNAME, DISP_E_EXCEPTION}) {
+    std::u16string text = SystemErrorText(status);
+    EXPECT_NE(text, StatusCodeText(static_cast<std::uint32_t>(status))) << std::hex << status;
+    EXPECT_FALSE(text.empty());
+  }
+  EXPECT_EQ(SystemErrorText(static_cast<HRESULT>(0x8004FFFF)), u"エラー 0x8004FFFF");
 }
 
 }  // namespace
