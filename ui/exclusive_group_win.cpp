@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "ui/window_proc_win.h"
+
 namespace kelvo {
 namespace {
 
@@ -35,8 +37,9 @@ BOOL CALLBACK Collect(HWND window, LPARAM lp) {
 }
 
 // comctl32's subclassing chains with any other subclass the host adds later.
-LRESULT CALLBACK RadioProc(HWND window, UINT message, WPARAM wp, LPARAM lp, UINT_PTR id,
-                           DWORD_PTR) {
+LRESULT CALLBACK RadioProc(HWND window, UINT message, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR);
+
+LRESULT HandleRadio(HWND window, UINT message, WPARAM wp, LPARAM lp, UINT_PTR id) {
   switch (message) {
     case BM_SETCHECK: {
       // An auto radio button checks itself with this message when clicked,
@@ -53,6 +56,12 @@ LRESULT CALLBACK RadioProc(HWND window, UINT message, WPARAM wp, LPARAM lp, UINT
       break;
   }
   return DefSubclassProc(window, message, wp, lp);
+}
+
+LRESULT CALLBACK RadioProc(HWND window, UINT message, WPARAM wp, LPARAM lp, UINT_PTR id,
+                           DWORD_PTR) {
+  return Guarded([&] { return HandleRadio(window, message, wp, lp, id); },
+                 [&] { return DefSubclassProc(window, message, wp, lp); });
 }
 
 }  // namespace
