@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <array>
+#include <exception>
 
 #include "ui/window_proc_win.h"
 
@@ -25,13 +26,21 @@ struct Search {
   const wchar_t* className;
   int group;
   std::vector<HWND> found;
+  std::exception_ptr failure;
 };
 
 BOOL CALLBACK Collect(HWND window, LPARAM lp) {
   auto& search = *reinterpret_cast<Search*>(lp);
   if (ExclusiveGroupOf(window) == search.group &&
       CompareStringOrdinal(ClassOf(window).data(), -1, search.className, -1, TRUE) == CSTR_EQUAL) {
-    search.found.push_back(window);
+    // No exception crosses the system's enumeration: it stops, and the
+    // caller raises the failure.
+    try {
+      search.found.push_back(window);
+    } catch (...) {
+      search.failure = std::current_exception();
+      return FALSE;
+    }
   }
   return TRUE;
 }
@@ -79,8 +88,9 @@ int ExclusiveGroupOf(HWND control) {
 }
 
 std::vector<HWND> ExclusiveGroupMembers(HWND root, const wchar_t* className, int group) {
-  Search search{className, group, {}};
+  Search search{className, group, {}, nullptr};
   if (group != 0) EnumChildWindows(root, Collect, reinterpret_cast<LPARAM>(&search));
+  if (search.failure) std::rethrow_exception(search.failure);
   return search.found;
 }
 
