@@ -12,6 +12,7 @@
 #include "ui/memory_widgets.h"
 #include "ui/speed_button_win.h"
 #include "ui/widgets_win.h"
+#include "ui/window_proc_win.h"
 
 namespace kelvo {
 namespace {
@@ -49,15 +50,23 @@ bool IsForwarded(UINT message, LPARAM lp) {
 }
 
 LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
-  if (IsForwarded(message, lp)) return SendMessageW(GetParent(window), message, wp, lp);
-  return DefWindowProcW(window, message, wp, lp);
+  return Guarded(
+      [&] {
+        if (IsForwarded(message, lp)) return SendMessageW(GetParent(window), message, wp, lp);
+        return DefWindowProcW(window, message, wp, lp);
+      },
+      [&] { return DefWindowProcW(window, message, wp, lp); });
 }
 
 LRESULT CALLBACK ForwardingSubclassProc(HWND window, UINT message, WPARAM wp, LPARAM lp,
                                         UINT_PTR id, DWORD_PTR) {
-  if (message == WM_NCDESTROY) RemoveWindowSubclass(window, ForwardingSubclassProc, id);
-  if (IsForwarded(message, lp)) return SendMessageW(GetParent(window), message, wp, lp);
-  return DefSubclassProc(window, message, wp, lp);
+  return Guarded(
+      [&] {
+        if (message == WM_NCDESTROY) RemoveWindowSubclass(window, ForwardingSubclassProc, id);
+        if (IsForwarded(message, lp)) return SendMessageW(GetParent(window), message, wp, lp);
+        return DefSubclassProc(window, message, wp, lp);
+      },
+      [&] { return DefSubclassProc(window, message, wp, lp); });
 }
 
 void RegisterContainerClass(HINSTANCE instance) {

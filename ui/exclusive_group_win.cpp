@@ -3,6 +3,9 @@
 #include <commctrl.h>
 
 #include <array>
+#include <exception>
+
+#include "ui/window_proc_win.h"
 
 namespace kelvo {
 namespace {
@@ -23,20 +26,29 @@ struct Search {
   const wchar_t* className;
   int group;
   std::vector<HWND> found;
+  std::exception_ptr failure;
 };
 
 BOOL CALLBACK Collect(HWND window, LPARAM lp) {
   auto& search = *reinterpret_cast<Search*>(lp);
   if (ExclusiveGroupOf(window) == search.group &&
       CompareStringOrdinal(ClassOf(window).data(), -1, search.className, -1, TRUE) == CSTR_EQUAL) {
-    search.found.push_back(window);
+    // No exception crosses the system's enumeration: it stops, and the
+    // caller raises the failure.
+    try {
+      search.found.push_back(window);
+    } catch (...) {
+      search.failure = std::current_exception();
+      return FALSE;
+    }
   }
   return TRUE;
 }
 
 // comctl32's subclassing chains with any other subclass the host adds later.
-LRESULT CALLBACK RadioProc(HWND window, UINT message, WPARAM wp, LPARAM lp, UINT_PTR id,
-                           DWORD_PTR) {
+LRESULT CALLBACK RadioProc(HWND window, UINT message, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR);
+
+LRESULT HandleRadio(HWND window, UINT message, WPARAM wp, LPARAM lp, UINT_PTR id) {
   switch (message) {
     case BM_SETCHECK: {
       // An auto radio button checks itself with this message when clicked,
@@ -55,6 +67,12 @@ LRESULT CALLBACK RadioProc(HWND window, UINT message, WPARAM wp, LPARAM lp, UINT
   return DefSubclassProc(window, message, wp, lp);
 }
 
+LRESULT CALLBACK RadioProc(HWND window, UINT message, WPARAM wp, LPARAM lp, UINT_PTR id,
+                           DWORD_PTR) {
+  return Guarded([&] { return HandleRadio(window, message, wp, lp, id); },
+                 [&] { return DefSubclassProc(window, message, wp, lp); });
+}
+
 }  // namespace
 
 void SetExclusiveGroup(HWND control, int group) {
@@ -70,8 +88,9 @@ int ExclusiveGroupOf(HWND control) {
 }
 
 std::vector<HWND> ExclusiveGroupMembers(HWND root, const wchar_t* className, int group) {
-  Search search{className, group, {}};
+  Search search{className, group, {}, nullptr};
   if (group != 0) EnumChildWindows(root, Collect, reinterpret_cast<LPARAM>(&search));
+  if (search.failure) std::rethrow_exception(search.failure);
   return search.found;
 }
 

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <exception>
 
 #include "base/system_error_win.h"
 #include "ui/control_factory_win.h"
@@ -266,19 +267,30 @@ ModalResult FormWindow::ShowModal() {
   GetWindowRect(window_, &r);
   MoveTo((GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2,
          (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2);
-  result_ = ModalResult::None;
-  modal_ = true;
   // Modal over every window of the program: the others are disabled meanwhile.
-  std::vector<HWND> disabled;
+  struct Enabled {
+    std::vector<HWND> windows;
+    std::exception_ptr failure;
+  } enabled;
   EnumThreadWindows(
       GetCurrentThreadId(),
-      [](HWND window, LPARAM list) -> BOOL {
-        if (IsWindowVisible(window) && IsWindowEnabled(window)) {
-          reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+      [](HWND window, LPARAM lp) -> BOOL {
+        auto& found = *reinterpret_cast<Enabled*>(lp);
+        if (!IsWindowVisible(window) || !IsWindowEnabled(window)) return TRUE;
+        // No exception crosses the system's enumeration.
+        try {
+          found.windows.push_back(window);
+        } catch (...) {
+          found.failure = std::current_exception();
+          return FALSE;
         }
         return TRUE;
       },
-      reinterpret_cast<LPARAM>(&disabled));
+      reinterpret_cast<LPARAM>(&enabled));
+  if (enabled.failure) std::rethrow_exception(enabled.failure);
+  std::vector<HWND>& disabled = enabled.windows;
+  result_ = ModalResult::None;
+  modal_ = true;
   for (HWND window : disabled) EnableWindow(window, FALSE);
   Fire(kWindowId, Event::Show);
   ShowWindow(window_, SW_SHOW);

@@ -87,16 +87,17 @@ void Win32Gutter::Paint() {
 }
 
 LRESULT CALLBACK Win32Gutter::Proc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
+  return Guarded([&] { return HandleMessage(window, message, wp, lp); },
+                 [&] { return DefWindowProcW(window, message, wp, lp); });
+}
+
+LRESULT Win32Gutter::HandleMessage(HWND window, UINT message, WPARAM wp, LPARAM lp) {
   auto* self = reinterpret_cast<Win32Gutter*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   switch (message) {
     case WM_PAINT:
       if (self == nullptr) break;
-      return Guarded(
-          [self] {
-            self->Paint();
-            return LRESULT{0};
-          },
-          [&] { return DefWindowProcW(window, message, wp, lp); });
+      self->Paint();
+      return 0;
     case WM_ERASEBKGND:
       return 1;
     case WM_MOUSEACTIVATE:

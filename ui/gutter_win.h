@@ -26,6 +26,7 @@ class Win32Gutter : public MemoryMemo {
 
  private:
   static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wp, LPARAM lp);
+  static LRESULT HandleMessage(HWND window, UINT message, WPARAM wp, LPARAM lp);
   void Paint();
   void Invalidate();
 

@@ -4,6 +4,7 @@
 
 #include "base/handles_win.h"
 #include "ui/exclusive_group_win.h"
+#include "ui/window_proc_win.h"
 
 namespace kelvo {
 namespace {
@@ -70,7 +71,7 @@ void Draw(HWND window, HDC dc, const ButtonState& state) {
   DrawTextW(dc, caption, length, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
-LRESULT CALLBACK SpeedButtonProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
+LRESULT HandleMessage(HWND window, UINT message, WPARAM wp, LPARAM lp) {
   ButtonState* state = StateOf(window);
   switch (message) {
     case WM_NCCREATE:
@@ -147,6 +148,15 @@ LRESULT CALLBACK SpeedButtonProc(HWND window, UINT message, WPARAM wp, LPARAM lp
       break;
   }
   return DefWindowProcW(window, message, wp, lp);
+}
+
+LRESULT CALLBACK SpeedButtonProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
+  return Guarded([&] { return HandleMessage(window, message, wp, lp); },
+                 [&]() -> LRESULT {
+                   // A button without its state cannot be made.
+                   if (message == WM_NCCREATE) return FALSE;
+                   return DefWindowProcW(window, message, wp, lp);
+                 });
 }
 
 }  // namespace

@@ -2,10 +2,12 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <thread>
 
 #include "app/main_form_table.h"
 #include "base/error.h"
+#include "base/handles_win.h"
 #include "cad/running_objects_win.h"
 #include "sim/drawing_text.h"
 
@@ -25,6 +27,36 @@ LRESULT SendTimeout(HWND window, UINT message, WPARAM wp, LPARAM lp) {
   SendMessageTimeoutW(window, message, wp, lp, SMTO_ABORTIFHUNG | SMTO_BLOCK, 5000, &result);
   return static_cast<LRESULT>(result);
 }
+
+using UniqueKernelHandle = UniqueHandle<NullHandleTraits<HANDLE, CloseHandle>>;
+
+// Memory in the program's own process: common-control messages with pointers
+// are not marshalled between processes, so their buffers have to live there.
+class RemoteBuffer {
+ public:
+  RemoteBuffer(DWORD processId, SIZE_T bytes)
+      : process_(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                             processId)) {
+    if (process_) {
+      address_ = VirtualAllocEx(process_.get(), nullptr, bytes, MEM_COMMIT, PAGE_READWRITE);
+    }
+  }
+  ~RemoteBuffer() {
+    if (address_ != nullptr) VirtualFreeEx(process_.get(), address_, 0, MEM_RELEASE);
+  }
+  RemoteBuffer(const RemoteBuffer&) = delete;
+  RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+  explicit operator bool() const { return address_ != nullptr; }
+  LPARAM address() const { return reinterpret_cast<LPARAM>(address_); }
+  void Read(void* into, SIZE_T bytes) const {
+    SIZE_T read = 0;
+    ReadProcessMemory(process_.get(), address_, into, bytes, &read);
+  }
+
+ private:
+  UniqueKernelHandle process_;
+  void* address_ = nullptr;
+};
 
 }  // namespace
 
@@ -196,24 +228,23 @@ void Kelvo::SetText(int id, std::u16string_view text) {
 }
 
 std::u16string Kelvo::StatusText(int panel) const {
-  // The status bar's text message carries a pointer, so the buffer has to live
-  // in the program's own memory.
-  HANDLE target =
-      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, process_->id());
-  if (target == nullptr) return u"";
   constexpr SIZE_T kBytes = 1024;
-  void* remote = VirtualAllocEx(target, nullptr, kBytes, MEM_COMMIT, PAGE_READWRITE);
-  std::u16string text;
-  if (remote != nullptr) {
-    SendTimeout(Control(kIdStatusBar1), SB_GETTEXTW, panel, reinterpret_cast<LPARAM>(remote));
-    wchar_t buffer[kBytes / sizeof(wchar_t)] = {};
-    SIZE_T read = 0;
-    ReadProcessMemory(target, remote, buffer, sizeof buffer - sizeof(wchar_t), &read);
-    text = reinterpret_cast<const char16_t*>(buffer);
-    VirtualFreeEx(target, remote, 0, MEM_RELEASE);
-  }
-  CloseHandle(target);
-  return text;
+  RemoteBuffer remote(process_->id(), kBytes);
+  if (!remote) return u"";
+  SendTimeout(Control(kIdStatusBar1), SB_GETTEXTW, panel, remote.address());
+  wchar_t buffer[kBytes / sizeof(wchar_t)] = {};
+  remote.Read(buffer, sizeof buffer - sizeof(wchar_t));
+  return reinterpret_cast<const char16_t*>(buffer);
+}
+
+std::vector<int> Kelvo::StatusParts() const {
+  constexpr int kMost = 8;
+  RemoteBuffer remote(process_->id(), kMost * sizeof(int));
+  if (!remote) return {};
+  auto count = SendTimeout(Control(kIdStatusBar1), SB_GETPARTS, kMost, remote.address());
+  std::vector<int> parts(static_cast<std::size_t>(std::clamp<LRESULT>(count, 0, kMost)));
+  remote.Read(parts.data(), parts.size() * sizeof(int));
+  return parts;
 }
 
 void Kelvo::Click(int id) {

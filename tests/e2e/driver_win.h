@@ -91,6 +91,8 @@ class Kelvo {
   bool Enabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
   bool Visible(int id) const { return IsWindowVisible(Control(id)) != FALSE; }
   std::u16string StatusText(int panel) const;
+  // The right edge of each status bar panel.
+  std::vector<int> StatusParts() const;
   // Clicks a button and returns at once; the handler may still be running.
   void Click(int id);
   // Types characters into a control as if from the keyboard.
