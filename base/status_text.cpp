@@ -13,9 +13,11 @@ struct Known {
 
 constexpr std::array<Known, 11> kKnown{{
     {0x800401F3,  // CO_E_CLASSSTRING
-     u"ターゲット CAD の ProgID がこのコンピューターに登録されていません。[CAD] で ProgID を確かめてください"},
+     u"ターゲット CAD の ProgID がこのコンピューターに登録されていません。[CAD] で ProgID "
+     u"を確かめてください"},
     {0x80040154,  // REGDB_E_CLASSNOTREG
-     u"ターゲット CAD がこのコンピューターに登録されていません。CAD をインストールし直すか、[CAD] で別の CAD を選んでください"},
+     u"ターゲット CAD がこのコンピューターに登録されていません。CAD をインストールし直すか、[CAD] "
+     u"で別の CAD を選んでください"},
     {0x800401E3,  // MK_E_UNAVAILABLE
      u"ターゲット CAD が起動していません。CAD を起動してからやり直してください"},
     {0x80010108,  // RPC_E_DISCONNECTED

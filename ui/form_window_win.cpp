@@ -54,7 +54,8 @@ int DpiOf(HWND window) {
 RECT OuterRect(const WindowTable& table, int dpi) {
   FrameStyle frame = StyleOf(table);
   RECT r{0, 0, ScaleToDpi(table.clientWidth, dpi), ScaleToDpi(table.clientHeight, dpi)};
-  AdjustWindowRectEx(&r, frame.style, FALSE, frame.exStyle);
+  // The frame at the window's own dpi, which may not be the system's.
+  AdjustWindowRectExForDpi(&r, frame.style, FALSE, frame.exStyle, static_cast<UINT>(dpi));
   return r;
 }
 
@@ -79,8 +80,8 @@ void FormWindow::RegisterWindowClass() {
   // The program's own icon where the executable has one; a test host has none.
   wc.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(kProgramIconId));
   if (wc.hIcon == nullptr) wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-  wc.hIconSm = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(kProgramIconId), IMAGE_ICON,
-                                             GetSystemMetrics(SM_CXSMICON),
+  wc.hIconSm = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(kProgramIconId),
+                                             IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                              GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
   wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
   wc.lpszClassName = name;

@@ -29,9 +29,16 @@ struct Program {
   test::FakeDesktop desktop;
   test::FakeMessageFilterHost filter;
   test::MemoryProfile profile;
+  test::MemoryFiles files;
   test::TestLocale locale;
   ProgramWindows windows{GetModuleHandleW(nullptr),
-                         {messages, desktop, running, filter, profile, locale}};
+                         {messages,
+                          desktop,
+                          running,
+                          filter,
+                          profile,
+                          locale,
+                          {files, locale, u"TargetCAD_APIVersion.txt"}}};
 };
 
 std::string Ascii(const char16_t* text) {

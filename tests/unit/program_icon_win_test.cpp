@@ -45,13 +45,14 @@ struct IconDirectory {
 #pragma pack(pop)
 
 TEST(ProgramIconTest, TheExecutableCarriesItsIconAtEverySize) {
-  UniqueHandle<LibraryTraits> program(LoadLibraryExW(
-      ProgramBesideTests().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+  UniqueHandle<LibraryTraits> program(
+      LoadLibraryExW(ProgramBesideTests().c_str(), nullptr,
+                     LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
   ASSERT_TRUE(program) << "KelvoEditX.exe beside the tests";
   HRSRC group = FindResourceW(program.get(), MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14));
   ASSERT_NE(group, nullptr);
-  const auto* directory = static_cast<const IconDirectory*>(
-      LockResource(LoadResource(program.get(), group)));
+  const auto* directory =
+      static_cast<const IconDirectory*>(LockResource(LoadResource(program.get(), group)));
   ASSERT_NE(directory, nullptr);
   const auto* entries = reinterpret_cast<const IconDirectoryEntry*>(directory + 1);
   std::set<int> sizes;
