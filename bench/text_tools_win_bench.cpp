@@ -114,6 +114,41 @@ int Run() {
   // window to be withdrawn, whatever the text: the pass is the difference.
   std::printf("  %-34s %8.0f ms  %5.2f x\n", "すべて置換, the pass alone", ms - shown,
               (ms - shown) / write);
+
+  // Adding 1 to every line's number, through the add dialog.
+  static HWND addRun = windows.addWindow().ControlWindow(add_dialog::kIdButton1);
+  load();
+  SetTimer(windows.addWindow().hwnd(), 1, 1, [](HWND window, UINT, UINT_PTR id, DWORD) {
+    KillTimer(window, id);
+    PostMessageW(addRun, BM_CLICK, 0, 0);
+  });
+  double add = Ms([&] { events.Fire(kIdN14, Event::Click); }) - shown;
+  std::printf("  %-34s %8.0f ms  %5.2f x\n", "すべて加算, the pass alone", add, add / write);
+
+  // 100,000 serial lines appended to an empty editor, through the dialog.
+  static TKelvoRenbanForm* serial = &windows.serialForm();
+  static HWND append = windows.serialWindow().ControlWindow(serial_dialog::kIdButton1);
+  form.Memo1.SetText(u"");
+  form.Memo1.SetText(text);
+  std::u16string serialText = form.Memo1.Text();
+  form.Memo1.SetText(u"");
+  SetTimer(windows.serialWindow().hwnd(), 1, 1, [](HWND window, UINT, UINT_PTR id, DWORD) {
+    KillTimer(window, id);
+    serial->Edit1.SetText(u"No.");
+    serial->Edit2.SetText(u"000001");
+    serial->Edit4.SetText(u"100000");
+    PostMessageW(append, BM_CLICK, 0, 0);
+  });
+  double made = Ms([&] { events.Fire(kIdN17, Event::Click); }) - shown;
+  std::u16string result = form.Memo1.Text();
+  form.Memo1.SetText(u"");
+  double resultWrite = Ms([&] {
+    form.Memo1.BeginUpdate();
+    form.Memo1.SetText(result);
+    form.Memo1.EndUpdate();
+  });
+  std::printf("  %-34s %8.0f ms  %5.2f x (writing them once: %.0f ms)\n",
+              "連番作成 100,000 lines, alone", made, made / resultWrite, resultWrite);
   return 0;
 }
 
