@@ -2,8 +2,6 @@
 
 #include "app/main_form_table.h"
 #include "cad/target_cad_form.h"
-#include "app/main_form_table.h"
-#include "cad/target_cad_form.h"
 #include "tests/e2e/e2e_test_win.h"
 
 namespace kelvo::e2e {
