@@ -5,22 +5,20 @@
 
 #include <windows.h>
 
+#include "base/handles_win.h"
+#include "base/system_error_win.h"
+
 namespace kelvo {
 
 class ApplicationWindow {
  public:
   explicit ApplicationWindow(HINSTANCE instance)
-      : window_(CreateWindowExW(0, L"STATIC", L"KelvoEdit", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                instance, nullptr)) {}
-  ~ApplicationWindow() {
-    if (window_ != nullptr) DestroyWindow(window_);
-  }
-  ApplicationWindow(const ApplicationWindow&) = delete;
-  ApplicationWindow& operator=(const ApplicationWindow&) = delete;
-  HWND hwnd() const { return window_; }
+      : window_(CheckCreated(CreateWindowExW(0, L"STATIC", L"KelvoEdit", WS_POPUP, 0, 0, 0, 0,
+                                             nullptr, nullptr, instance, nullptr))) {}
+  HWND hwnd() const { return window_.get(); }
 
  private:
-  HWND window_;
+  UniqueHwnd window_;
 };
 
 }  // namespace kelvo

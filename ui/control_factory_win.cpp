@@ -78,7 +78,7 @@ void RegisterContainerClass(HINSTANCE instance) {
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
   wc.lpszClassName = kContainerClass;
-  RegisterClassExW(&wc);
+  ThrowLastErrorIf(RegisterClassExW(&wc) == 0);
 }
 
 struct WindowKind {

@@ -1,6 +1,7 @@
 #include "ui/gutter_win.h"
 
 #include "base/handles_win.h"
+#include "base/system_error_win.h"
 #include "ui/widgets_win.h"
 #include "ui/window_proc_win.h"
 
@@ -27,7 +28,7 @@ void Win32Gutter::RegisterClass(HINSTANCE instance) {
   wc.hInstance = instance;
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.lpszClassName = kGutterClass;
-  RegisterClassExW(&wc);
+  ThrowLastErrorIf(RegisterClassExW(&wc) == 0);
 }
 
 void Win32Gutter::SetText(std::u16string_view text) {

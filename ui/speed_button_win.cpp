@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "base/handles_win.h"
+#include "base/system_error_win.h"
 #include "ui/exclusive_group_win.h"
 #include "ui/window_proc_win.h"
 
@@ -170,7 +171,7 @@ void RegisterSpeedButtonClass(HINSTANCE instance) {
   wc.hInstance = instance;
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.lpszClassName = kSpeedButtonClass;
-  RegisterClassExW(&wc);
+  ThrowLastErrorIf(RegisterClassExW(&wc) == 0);
 }
 
 }  // namespace kelvo
