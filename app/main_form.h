@@ -36,9 +36,8 @@ struct MainFormDialogs {
   TKelvoRenbanForm& serial;
 };
 
-struct MainFormServices {
-  Window& window;  // the main window itself
-  MainFormDialogs dialogs;
+// What the program is given of the platform.
+struct PlatformServices {
   Messages& messages;
   Desktop& desktop;
   RunningObjects& running;
@@ -46,6 +45,11 @@ struct MainFormServices {
   Profile& profile;
   const Locale& locale;
   TargetListFile targetList;
+};
+
+struct MainFormServices : PlatformServices {
+  Window& window;  // the main window itself
+  MainFormDialogs dialogs;
 };
 
 class TKelvoMainForm {

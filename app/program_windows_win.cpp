@@ -20,15 +20,8 @@ ProgramWindows::ProgramWindows(HINSTANCE instance, const PlatformServices& servi
   addForm_ = std::make_unique<TKelvoKasanForm>(add_, add_, messages);
   serialForm_ = std::make_unique<TKelvoRenbanForm>(serial_, serial_, messages);
   form_ = std::make_unique<TKelvoMainForm>(
-      main_, MainFormServices{main_,
-                              {*targetForm_, *replaceForm_, *addForm_, *serialForm_},
-                              messages,
-                              services.desktop,
-                              services.running,
-                              services.messageFilter,
-                              services.profile,
-                              services.locale,
-                              services.targetList});
+      main_,
+      MainFormServices{services, main_, {*targetForm_, *replaceForm_, *addForm_, *serialForm_}});
   main_.SetEvents(&form_->Events());
   target_.SetEvents(&targetForm_->Events());
   replace_.SetEvents(&replaceForm_->Events());

@@ -13,16 +13,6 @@
 
 namespace kelvo {
 
-struct PlatformServices {
-  Messages& messages;
-  Desktop& desktop;
-  RunningObjects& running;
-  MessageFilterHost& messageFilter;
-  Profile& profile;
-  const Locale& locale;
-  TargetListFile targetList;
-};
-
 class ProgramWindows {
  public:
   // Creates every window, hidden, binds the forms and runs their FormCreate.

@@ -8,19 +8,12 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/program_windows_win.h"
-#include "support/fakes.h"
-#include "ui/messages_win.h"
+#include "support/program_on_fakes_win.h"
 
 namespace kelvo {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-struct NoCad : RunningObjects {
-  bool IsRunning(std::u16string_view) override { return false; }
-  ObjectRef Attach(std::u16string_view) override { return nullptr; }
-};
 
 std::u16string Text(int lines) {
   std::u16string text;
@@ -48,22 +41,10 @@ double IdleTick(TKelvoMainForm& form) {
 }
 
 int Run() {
-  NoCad running;
-  Win32Messages messages;
-  test::FakeDesktop desktop;
-  test::FakeMessageFilterHost filter;
-  test::MemoryProfile profile;
-  test::MemoryFiles files;
-  test::TestLocale locale;
-  ProgramWindows windows(GetModuleHandleW(nullptr), {messages,
-                                                     desktop,
-                                                     running,
-                                                     filter,
-                                                     profile,
-                                                     locale,
-                                                     {files, locale, u"TargetCAD_APIVersion.txt"}});
+  test::ProgramOnFakes<test::TestLocale> program;
+  ProgramWindows& windows = program.windows;
   windows.Show();
-  TKelvoMainForm& form = windows.form();
+  TKelvoMainForm& form = program.form;
 
   form.Memo1.SetText(Text(100));
   double small = IdleTick(form);

@@ -8,20 +8,13 @@
 #include <cstdio>
 #include <functional>
 
-#include "app/program_windows_win.h"
 #include "base/locale_win.h"
-#include "support/fakes.h"
-#include "ui/messages_win.h"
+#include "support/program_on_fakes_win.h"
 
 namespace kelvo {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-struct NoCad : RunningObjects {
-  bool IsRunning(std::u16string_view) override { return false; }
-  ObjectRef Attach(std::u16string_view) override { return nullptr; }
-};
 
 // Lines of 40 characters, with something for every command to change.
 std::u16string Text(int lines) {
@@ -43,23 +36,10 @@ double Ms(const std::function<void()>& work) {
 }
 
 int Run() {
-  NoCad running;
-  Win32Messages messages;
-  test::FakeDesktop desktop;
-  test::FakeMessageFilterHost filter;
-  test::MemoryProfile profile;
-  test::MemoryFiles files;
-  WindowsLocale locale;
-  ProgramWindows windows(GetModuleHandleW(nullptr), {messages,
-                                                     desktop,
-                                                     running,
-                                                     filter,
-                                                     profile,
-                                                     locale,
-                                                     {files, locale, u"TargetCAD_APIVersion.txt"}});
-  messages.SetMainWindow(windows.mainWindow().hwnd());
+  test::ProgramOnFakes<WindowsLocale> program;
+  ProgramWindows& windows = program.windows;
   windows.Show();
-  TKelvoMainForm& form = windows.form();
+  TKelvoMainForm& form = program.form;
   EventSink& events = form.Events();
   const std::u16string text = Text(100000);
 

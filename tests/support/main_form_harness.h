@@ -162,15 +162,11 @@ struct MainFormHarness {
   FakeMessageFilterHost messageFilter;
   MemoryProfile profile;
 
-  TKelvoMainForm form{widgets, MainFormServices{window,
-                                                {target.form, replace.form, add.form, serial.form},
-                                                messages,
-                                                desktop,
-                                                running,
-                                                messageFilter,
-                                                profile,
-                                                locale,
-                                                targetList}};
+  TKelvoMainForm form{
+      widgets,
+      MainFormServices{{messages, desktop, running, messageFilter, profile, locale, targetList},
+                       window,
+                       {target.form, replace.form, add.form, serial.form}}};
 };
 
 }  // namespace kelvo::test

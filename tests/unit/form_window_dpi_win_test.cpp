@@ -9,37 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "app/program_windows_win.h"
 #include "cad/connection.h"
-#include "support/fakes.h"
 #include "support/laid_out_win.h"
-#include "ui/messages_win.h"
+#include "support/program_on_fakes_win.h"
 
 namespace kelvo {
 namespace {
 
-struct Program {
-  ~Program() { EntityList.clear(); }
-
-  struct NoCad : RunningObjects {
-    bool IsRunning(std::u16string_view) override { return false; }
-    ObjectRef Attach(std::u16string_view) override { return nullptr; }
-  } running;
-  Win32Messages messages;
-  test::FakeDesktop desktop;
-  test::FakeMessageFilterHost filter;
-  test::MemoryProfile profile;
-  test::MemoryFiles files;
-  test::TestLocale locale;
-  ProgramWindows windows{GetModuleHandleW(nullptr),
-                         {messages,
-                          desktop,
-                          running,
-                          filter,
-                          profile,
-                          locale,
-                          {files, locale, u"TargetCAD_APIVersion.txt"}}};
-};
+using Program = test::ProgramOnFakes<>;
 
 std::string Ascii(const char16_t* text) {
   std::string ascii;

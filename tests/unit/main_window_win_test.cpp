@@ -2,39 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include "app/program_windows_win.h"
 #include "cad/connection.h"
-#include "support/fakes.h"
-#include "ui/messages_win.h"
+#include "support/program_on_fakes_win.h"
 
 namespace kelvo {
 namespace {
 
-struct RealMainWindow {
-  ~RealMainWindow() { EntityList.clear(); }
-  HWND Control(int id) { return windows.mainWindow().ControlWindow(id); }
-
-  struct NoCad : RunningObjects {
-    bool IsRunning(std::u16string_view) override { return false; }
-    ObjectRef Attach(std::u16string_view) override { return nullptr; }
-  } running;
-  Win32Messages messages;
-  test::FakeDesktop desktop;
-  test::FakeMessageFilterHost filter;
-  test::MemoryProfile profile;
-  test::MemoryFiles files;
-  test::TestLocale locale;
-  ProgramWindows windows{GetModuleHandleW(nullptr),
-                         {messages,
-                          desktop,
-                          running,
-                          filter,
-                          profile,
-                          locale,
-                          {files, locale, u"TargetCAD_APIVersion.txt"}}};
+struct RealMainWindow : test::ProgramOnFakes<> {
   FormWindow& main = windows.mainWindow();
   FormWindow& dialog = windows.targetWindow();
-  TKelvoMainForm& form = windows.form();
+};
+FormWindow& main = windows.mainWindow();
+FormWindow& dialog = windows.targetWindow();
+TKelvoMainForm& form = windows.form();
 };
 
 TEST(MainWindowWinTest, TickGrowsTheGutterAndFollowsTheEditor) {

@@ -1,0 +1,44 @@
+#pragma once
+// The program's real windows and forms, with fakes for the CAD, the desktop,
+// the settings and the target list: for the Wine tests and benchmarks that
+// need the real controls but no CAD.
+
+#include <windows.h>
+
+#include "app/program_windows_win.h"
+#include "base/portable_locale.h"
+#include "support/fakes.h"
+#include "ui/messages_win.h"
+
+namespace kelvo::test {
+
+struct NoCad : RunningObjects {
+  bool IsRunning(std::u16string_view) override { return false; }
+  ObjectRef Attach(std::u16string_view) override { return nullptr; }
+};
+
+template <typename LocaleType = TestLocale>
+struct ProgramOnFakes {
+  ProgramOnFakes() { messages.SetMainWindow(windows.mainWindow().hwnd()); }
+  ~ProgramOnFakes() { EntityList.clear(); }
+  HWND Control(int id) { return windows.mainWindow().ControlWindow(id); }
+
+  NoCad running;
+  Win32Messages messages;
+  FakeDesktop desktop;
+  FakeMessageFilterHost filter;
+  MemoryProfile profile;
+  MemoryFiles files;
+  LocaleType locale;
+  ProgramWindows windows{GetModuleHandleW(nullptr),
+                         {messages,
+                          desktop,
+                          running,
+                          filter,
+                          profile,
+                          locale,
+                          {files, locale, u"C:\\tools\\TargetCAD_APIVersion.txt"}}};
+  TKelvoMainForm& form = windows.form();
+};
+
+}  // namespace kelvo::test
