@@ -12,10 +12,6 @@ struct RealMainWindow : test::ProgramOnFakes<> {
   FormWindow& main = windows.mainWindow();
   FormWindow& dialog = windows.targetWindow();
 };
-FormWindow& main = windows.mainWindow();
-FormWindow& dialog = windows.targetWindow();
-TKelvoMainForm& form = windows.form();
-};
 
 TEST(MainWindowWinTest, TickGrowsTheGutterAndFollowsTheEditor) {
   RealMainWindow w;
