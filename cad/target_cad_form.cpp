@@ -122,6 +122,7 @@ void TTargetCADForm::Button1Click() {
 
 void TTargetCADForm::WriteList() {
   std::vector<std::u16string> lines;
+  lines.reserve(static_cast<std::size_t>(ListBox1.Count()));
   for (int i = 0; i < ListBox1.Count(); ++i) lines.push_back(ListBox1.Item(i));
   EncodedTargetList encoded = EncodeTargetList(lines, encoding_, file_.locale);
   file_.files.Replace(file_.path, encoded.bytes);
