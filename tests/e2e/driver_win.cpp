@@ -128,16 +128,16 @@ void Process::Kill() {
   WaitForSingleObject(info_.hProcess, 5000);
 }
 
-SimCad::SimCad(bool sample)
-    : process_(BuildFolder() + L"\\simcad.exe", std::wstring(L"/progid:") +
-                                                    reinterpret_cast<const wchar_t*>(kProgID) +
-                                                    (sample ? L" /sample" : L"")) {
+SimCad::SimCad(bool sample, std::u16string_view progId)
+    : process_(
+          BuildFolder() + L"\\simcad.exe",
+          L"/progid:" + std::wstring(progId.begin(), progId.end()) + (sample ? L" /sample" : L"")) {
   ComRunningObjects running;
   bool up = WaitFor(
       [&] {
         try {
-          if (!running.IsRunning(kProgID)) return false;
-          app_ = running.Attach(kProgID);
+          if (!running.IsRunning(progId)) return false;
+          app_ = running.Attach(progId);
           // A registration left by a copy that was killed answers nothing.
           Get(app_, u"SimSelectionSets");
           return true;

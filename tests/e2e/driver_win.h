@@ -42,10 +42,10 @@ class Process {
   PROCESS_INFORMATION info_{};
 };
 
-// The simulated CAD, running and published for the default ProgID.
+// The simulated CAD, running and published for a ProgID, the default one unless given.
 class SimCad {
  public:
-  explicit SimCad(bool sample = false);
+  explicit SimCad(bool sample = false, std::u16string_view progId = kProgID);
   // Closes the window, so that the running object is revoked before the next test.
   ~SimCad();
   SimCad(const SimCad&) = delete;
