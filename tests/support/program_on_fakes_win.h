@@ -19,7 +19,12 @@ struct NoCad : RunningObjects {
 
 template <typename LocaleType = TestLocale>
 struct ProgramOnFakes {
-  ProgramOnFakes() { messages.SetMainWindow(windows.mainWindow().hwnd()); }
+  ProgramOnFakes() {
+    messages.SetMainWindow(windows.mainWindow().hwnd());
+    // A test goes on after the window is gone: no quit may be left for the
+    // next modal loop to take.
+    windows.mainWindow().SetQuitOnDestroy(false);
+  }
   ~ProgramOnFakes() { EntityList.clear(); }
   HWND Control(int id) { return windows.mainWindow().ControlWindow(id); }
 
