@@ -4,7 +4,7 @@
 
 #include <thread>
 
-#include "app/main_form_table.h"
+#include "app/main_form.h"
 #include "base/error.h"
 #include "cad/running_objects_win.h"
 #include "sim/drawing_text.h"
@@ -228,6 +228,63 @@ void Kelvo::Command(int menuId) {
   PostMessageW(main_, WM_COMMAND, MAKEWPARAM(menuId, 0), 0);
 }
 
+namespace {
+
+// Where a command sits in the popup menu: the entry that opens its submenu,
+// if any, and the Down presses that reach it from no selection, separators
+// being passed over.
+struct MenuPath {
+  int opener = 0;
+  int downs = 0;
+};
+
+MenuPath PathTo(int menuId) {
+  std::vector<MenuEntry> entries = MenuEntries(MainFormCommands());
+  int submenu = 0;
+  for (const MenuEntry& e : entries) {
+    if (e.id == menuId) submenu = e.submenu;
+  }
+  MenuPath path{submenu, 0};
+  for (const MenuEntry& e : entries) {
+    if (e.submenu != submenu || e.id == 0) continue;
+    ++path.downs;
+    if (e.id == menuId) break;
+  }
+  return path;
+}
+
+}  // namespace
+
+bool Kelvo::ChooseFromMenu(int menuId) {
+  HWND editor = Control(kIdMemo1);
+  if (!FocusControl(main_, editor)) return false;
+  RightClick(editor);
+  if (WaitForWindow(L"#32768") == nullptr) return false;
+  MenuPath path = PathTo(menuId);
+  if (path.opener != 0) {
+    // The submenu opens with its first entry selected.
+    for (int i = 0; i < PathTo(path.opener).downs; ++i) PressKey(VK_DOWN, false);
+    PressKey(VK_RIGHT, false);
+    --path.downs;
+  }
+  for (int i = 0; i < path.downs; ++i) PressKey(VK_DOWN, false);
+  PressKey(VK_RETURN, false);
+  return WaitFor([&] { return WaitForWindow(L"#32768", 0ms) == nullptr; }, 5s);
+}
+
+HWND Kelvo::WaitForWindow(const wchar_t* className, std::chrono::milliseconds timeout) {
+  HWND seen = nullptr;
+  WaitFor(
+      [&] {
+        for (HWND w : TopWindows(process_->id(), className)) {
+          if (IsWindowVisible(w)) seen = w;
+        }
+        return seen != nullptr;
+      },
+      timeout);
+  return seen;
+}
+
 std::optional<MessageBoxSeen> Kelvo::WaitForMessageBox(std::chrono::milliseconds timeout) {
   MessageBoxSeen seen;
   bool found = WaitFor(
@@ -325,6 +382,39 @@ bool FocusControl(HWND window, HWND control) {
   SetFocus(control);
   AttachThreadInput(self, target, FALSE);
   return WaitFor([&] { return GetForegroundWindow() == window; }, 3s);
+}
+
+}  // namespace kelvo::e2e
+
+namespace kelvo::e2e {
+
+void TypeKeys(std::u16string_view text) {
+  std::vector<INPUT> inputs;
+  for (char16_t c : text) {
+    for (DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+      INPUT input{};
+      input.type = INPUT_KEYBOARD;
+      input.ki.wScan = c;
+      input.ki.dwFlags = KEYEVENTF_UNICODE | up;
+      inputs.push_back(input);
+    }
+  }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void RightClick(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  // Absolute positions run from 0 to 65535 across the primary screen.
+  auto absolute = [](LONG at, int extent) { return MulDiv(at, 65535, extent - 1); };
+  INPUT inputs[3]{};
+  for (INPUT& input : inputs) input.type = INPUT_MOUSE;
+  inputs[0].mi.dx = absolute((r.left + r.right) / 2, GetSystemMetrics(SM_CXSCREEN));
+  inputs[0].mi.dy = absolute((r.top + r.bottom) / 2, GetSystemMetrics(SM_CYSCREEN));
+  inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+  inputs[2].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+  SendInput(3, inputs, sizeof(INPUT));
 }
 
 }  // namespace kelvo::e2e

@@ -96,6 +96,14 @@ class Kelvo {
   // Types characters into a control as if from the keyboard.
   void Type(int id, std::u16string_view text);
   void Command(int menuId);
+  // Opens the editor's popup menu with a right click and chooses the command
+  // with the arrow keys and Enter, as a user at the keyboard
+  // would;
+  // false if no menu opened or it did not close.
+  bool ChooseFromMenu(int menuId);
+  // A visible top-level window of the program with the class, such as a dialog
+  // or the popup menu ("#32768"), shown within the time; nullptr if none.
+  HWND WaitForWindow(const wchar_t* className, std::chrono::milliseconds timeout = 10s);
   // The first message box the program shows within the time; nullopt if none.
   std::optional<MessageBoxSeen> WaitForMessageBox(std::chrono::milliseconds timeout = 10s);
   void Dismiss(const MessageBoxSeen& box);
@@ -123,5 +131,9 @@ namespace kelvo::e2e {
 void PressKey(WORD virtualKey, bool withCtrl);
 // Brings a window of the program under test to the front and focuses a control of it.
 bool FocusControl(HWND window, HWND control);
+// Characters as the keyboard would type them, to the focused window.
+void TypeKeys(std::u16string_view text);
+// A real right click in the middle of a window, through the system's input queue.
+void RightClick(HWND window);
 
 }  // namespace kelvo::e2e
