@@ -255,7 +255,7 @@ MenuPath PathTo(int menuId) {
 
 }  // namespace
 
-bool Kelvo::ChooseFromMenu(int menuId) {
+bool Kelvo::ChooseFromMenu(int menuId, const std::function<void()>& beforeEnter) {
   HWND editor = Control(kIdMemo1);
   if (!FocusControl(main_, editor)) return false;
   RightClick(editor);
@@ -268,6 +268,7 @@ bool Kelvo::ChooseFromMenu(int menuId) {
     --path.downs;
   }
   for (int i = 0; i < path.downs; ++i) PressKey(VK_DOWN, false);
+  if (beforeEnter) beforeEnter();
   PressKey(VK_RETURN, false);
   return WaitFor([&] { return WaitForWindow(L"#32768", 0ms) == nullptr; }, 5s);
 }

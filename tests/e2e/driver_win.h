@@ -97,10 +97,10 @@ class Kelvo {
   void Type(int id, std::u16string_view text);
   void Command(int menuId);
   // Opens the editor's popup menu with a right click and chooses the command
-  // with the arrow keys and Enter, as a user at the keyboard
-  // would;
-  // false if no menu opened or it did not close.
-  bool ChooseFromMenu(int menuId);
+  // with the arrow keys and Enter, as a user at the keyboard would;
+  // beforeEnter runs with the keys to the command sent, the menu still open.
+  // False if no menu opened or it did not close.
+  bool ChooseFromMenu(int menuId, const std::function<void()>& beforeEnter = {});
   // A visible top-level window of the program with the class, such as a dialog
   // or the popup menu ("#32768"), shown within the time; nullptr if none.
   HWND WaitForWindow(const wchar_t* className, std::chrono::milliseconds timeout = 10s);
