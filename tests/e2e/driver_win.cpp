@@ -231,8 +231,8 @@ void Kelvo::Command(int menuId) {
 namespace {
 
 // Where a command sits in the popup menu: the entry that opens its submenu,
-// if any, and the Down presses that reach it from no selection, separators
-// being passed over.
+// if any, and the Down presses that reach it from the menu's first entry,
+// separators being passed over.
 struct MenuPath {
   int opener = 0;
   int downs = 0;
@@ -244,7 +244,7 @@ MenuPath PathTo(int menuId) {
   for (const MenuEntry& e : entries) {
     if (e.id == menuId) submenu = e.submenu;
   }
-  MenuPath path{submenu, 0};
+  MenuPath path{submenu, -1};
   for (const MenuEntry& e : entries) {
     if (e.submenu != submenu || e.id == 0) continue;
     ++path.downs;
@@ -260,12 +260,17 @@ bool Kelvo::ChooseFromMenu(int menuId, const std::function<void()>& beforeEnter)
   if (!FocusControl(main_, editor)) return false;
   RightClick(editor);
   if (WaitForWindow(L"#32768") == nullptr) return false;
+  // The menu opens under the pointer, which would select whatever entry it
+  // rests on: off it, and Home to the first entry.
+  RECT r;
+  GetWindowRect(main_, &r);
+  MovePointer({r.left + 1, r.top + 1});
+  PressKey(VK_HOME, false);
   MenuPath path = PathTo(menuId);
   if (path.opener != 0) {
     // The submenu opens with its first entry selected.
     for (int i = 0; i < PathTo(path.opener).downs; ++i) PressKey(VK_DOWN, false);
     PressKey(VK_RIGHT, false);
-    --path.downs;
   }
   for (int i = 0; i < path.downs; ++i) PressKey(VK_DOWN, false);
   if (beforeEnter) beforeEnter();
@@ -403,19 +408,33 @@ void TypeKeys(std::u16string_view text) {
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+namespace {
+
+// The pointer moved to a point of the screen, then the buttons' events.
+void MouseInput(POINT at, std::initializer_list<DWORD> buttons) {
+  // Absolute positions run from 0 to 65535 across the primary screen.
+  auto absolute = [](LONG pixel, int extent) { return MulDiv(pixel, 65535, extent - 1); };
+  std::vector<INPUT> inputs(1 + buttons.size());
+  for (INPUT& input : inputs) input.type = INPUT_MOUSE;
+  inputs[0].mi.dx = absolute(at.x, GetSystemMetrics(SM_CXSCREEN));
+  inputs[0].mi.dy = absolute(at.y, GetSystemMetrics(SM_CYSCREEN));
+  inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  std::size_t i = 1;
+  for (DWORD button : buttons) inputs[i++].mi.dwFlags = button;
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+}  // namespace
+
 void RightClick(HWND window) {
   RECT r;
   GetWindowRect(window, &r);
-  // Absolute positions run from 0 to 65535 across the primary screen.
-  auto absolute = [](LONG at, int extent) { return MulDiv(at, 65535, extent - 1); };
-  INPUT inputs[3]{};
-  for (INPUT& input : inputs) input.type = INPUT_MOUSE;
-  inputs[0].mi.dx = absolute((r.left + r.right) / 2, GetSystemMetrics(SM_CXSCREEN));
-  inputs[0].mi.dy = absolute((r.top + r.bottom) / 2, GetSystemMetrics(SM_CYSCREEN));
-  inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  inputs[1].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
-  inputs[2].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
-  SendInput(3, inputs, sizeof(INPUT));
+  MouseInput({(r.left + r.right) / 2, (r.top + r.bottom) / 2},
+             {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP});
+}
+
+void MovePointer(POINT at) {
+  MouseInput(at, {});
 }
 
 }  // namespace kelvo::e2e

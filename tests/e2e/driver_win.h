@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -135,5 +136,7 @@ bool FocusControl(HWND window, HWND control);
 void TypeKeys(std::u16string_view text);
 // A real right click in the middle of a window, through the system's input queue.
 void RightClick(HWND window);
+// The mouse pointer moved to a point of the screen, as the user would move it.
+void MovePointer(POINT at);
 
 }  // namespace kelvo::e2e
