@@ -14,11 +14,14 @@
 #include "base/text.h"
 #include "base/com_handles_win.h"
 #include "tests/e2e/driver_win.h"
+#include "tools/replace_form.h"
 
 namespace kelvo::e2e {
 namespace {
 
 void Shot(const char* name) {
+  // A moment first: the windows paint only once their programs are idle.
+  std::this_thread::sleep_for(500ms);
   std::printf("SHOT %s\n", name);
   std::fflush(stdout);
   std::this_thread::sleep_for(1500ms);
@@ -103,6 +106,30 @@ int Run(bool interactive) {
   // The last text moves before the run's end steps: wait for those too.
   WaitFor([&] { return !kelvo.Enabled(kIdSpeedButton5) && !kelvo.Visible(kIdLabel2); }, 30s);
   Shot("05-aligned");
+
+  Step("fetch the tags again, replace \"No.\" with \"No-\" through the replace dialog, update");
+  cad.QueuePicks(Ids(cad, IsTag));
+  kelvo.Click(kIdSpeedButton1);
+  WaitFor([&] { return kelvo.Text(kIdMemo1).find(u"No.110") != std::u16string::npos; });
+  if (!kelvo.ChooseFromMenu(kIdN7)) throw Error(u"the popup menu did not open");
+  HWND dialog = kelvo.WaitForWindow(L"TKelvoTikanForm");
+  if (dialog == nullptr) throw Error(u"the replace dialog did not show");
+  SendMessageW(GetDlgItem(dialog, replace_dialog::kIdEdit1), WM_SETTEXT, 0,
+               reinterpret_cast<LPARAM>(L"No."));
+  SendMessageW(GetDlgItem(dialog, replace_dialog::kIdEdit2), WM_SETTEXT, 0,
+               reinterpret_cast<LPARAM>(L"No-"));
+  Shot("06-replace-dialog");
+  PostMessageW(GetDlgItem(dialog, replace_dialog::kIdButton1), BM_CLICK, 0, 0);
+  WaitFor([&] { return kelvo.Text(kIdMemo1).find(u"No-110") != std::u16string::npos; });
+  Shot("07-replaced");
+  kelvo.Click(kIdSpeedButton2);
+  WaitForTheRun(kelvo);
+  Shot("08-replaced-in-the-drawing");
+
+  Step("all lines to full width from the popup menu");
+  kelvo.ChooseFromMenu(kIdN1, [] { Shot("09-popup-menu"); });
+  WaitFor([&] { return kelvo.Text(kIdMemo1).find(u"Ｎｏ－１１０") != std::u16string::npos; });
+  Shot("10-full-width");
   kelvo.Close();
   return 0;
 }

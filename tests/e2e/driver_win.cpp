@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <thread>
 
-#include "app/main_form_table.h"
+#include "app/main_form.h"
 #include "base/error.h"
 #include "base/handles_win.h"
 #include "cad/running_objects_win.h"
@@ -259,6 +259,69 @@ void Kelvo::Command(int menuId) {
   PostMessageW(main_, WM_COMMAND, MAKEWPARAM(menuId, 0), 0);
 }
 
+namespace {
+
+// Where a command sits in the popup menu: the entry that opens its submenu,
+// if any, and the Down presses that reach it from the menu's first entry,
+// separators being passed over.
+struct MenuPath {
+  int opener = 0;
+  int downs = 0;
+};
+
+MenuPath PathTo(int menuId) {
+  std::vector<MenuEntry> entries = MenuEntries(MainFormCommands());
+  int submenu = 0;
+  for (const MenuEntry& e : entries) {
+    if (e.id == menuId) submenu = e.submenu;
+  }
+  MenuPath path{submenu, -1};
+  for (const MenuEntry& e : entries) {
+    if (e.submenu != submenu || e.id == 0) continue;
+    ++path.downs;
+    if (e.id == menuId) break;
+  }
+  return path;
+}
+
+}  // namespace
+
+bool Kelvo::ChooseFromMenu(int menuId, const std::function<void()>& beforeEnter) {
+  HWND editor = Control(kIdMemo1);
+  if (!FocusControl(main_, editor)) return false;
+  RightClick(editor);
+  if (WaitForWindow(L"#32768") == nullptr) return false;
+  // The menu opens under the pointer, which would select whatever entry it
+  // rests on: off it, and Home to the first entry.
+  RECT r;
+  GetWindowRect(main_, &r);
+  MovePointer({r.left + 1, r.top + 1});
+  PressKey(VK_HOME, false);
+  MenuPath path = PathTo(menuId);
+  if (path.opener != 0) {
+    // The submenu opens with its first entry selected.
+    for (int i = 0; i < PathTo(path.opener).downs; ++i) PressKey(VK_DOWN, false);
+    PressKey(VK_RIGHT, false);
+  }
+  for (int i = 0; i < path.downs; ++i) PressKey(VK_DOWN, false);
+  if (beforeEnter) beforeEnter();
+  PressKey(VK_RETURN, false);
+  return WaitFor([&] { return WaitForWindow(L"#32768", 0ms) == nullptr; }, 5s);
+}
+
+HWND Kelvo::WaitForWindow(const wchar_t* className, std::chrono::milliseconds timeout) {
+  HWND seen = nullptr;
+  WaitFor(
+      [&] {
+        for (HWND w : TopWindows(process_->id(), className)) {
+          if (IsWindowVisible(w)) seen = w;
+        }
+        return seen != nullptr;
+      },
+      timeout);
+  return seen;
+}
+
 std::optional<MessageBoxSeen> Kelvo::WaitForMessageBox(std::chrono::milliseconds timeout) {
   MessageBoxSeen seen;
   bool found = WaitFor(
@@ -356,6 +419,53 @@ bool FocusControl(HWND window, HWND control) {
   SetFocus(control);
   AttachThreadInput(self, target, FALSE);
   return WaitFor([&] { return GetForegroundWindow() == window; }, 3s);
+}
+
+}  // namespace kelvo::e2e
+
+namespace kelvo::e2e {
+
+void TypeKeys(std::u16string_view text) {
+  std::vector<INPUT> inputs;
+  for (char16_t c : text) {
+    for (DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+      INPUT input{};
+      input.type = INPUT_KEYBOARD;
+      input.ki.wScan = c;
+      input.ki.dwFlags = KEYEVENTF_UNICODE | up;
+      inputs.push_back(input);
+    }
+  }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+namespace {
+
+// The pointer moved to a point of the screen, then the buttons' events.
+void MouseInput(POINT at, std::initializer_list<DWORD> buttons) {
+  // Absolute positions run from 0 to 65535 across the primary screen.
+  auto absolute = [](LONG pixel, int extent) { return MulDiv(pixel, 65535, extent - 1); };
+  std::vector<INPUT> inputs(1 + buttons.size());
+  for (INPUT& input : inputs) input.type = INPUT_MOUSE;
+  inputs[0].mi.dx = absolute(at.x, GetSystemMetrics(SM_CXSCREEN));
+  inputs[0].mi.dy = absolute(at.y, GetSystemMetrics(SM_CYSCREEN));
+  inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  std::size_t i = 1;
+  for (DWORD button : buttons) inputs[i++].mi.dwFlags = button;
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+}  // namespace
+
+void RightClick(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  MouseInput({(r.left + r.right) / 2, (r.top + r.bottom) / 2},
+             {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP});
+}
+
+void MovePointer(POINT at) {
+  MouseInput(at, {});
 }
 
 }  // namespace kelvo::e2e

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -98,6 +99,14 @@ class Kelvo {
   // Types characters into a control as if from the keyboard.
   void Type(int id, std::u16string_view text);
   void Command(int menuId);
+  // Opens the editor's popup menu with a right click and chooses the command
+  // with the arrow keys and Enter, as a user at the keyboard would;
+  // beforeEnter runs with the keys to the command sent, the menu still open.
+  // False if no menu opened or it did not close.
+  bool ChooseFromMenu(int menuId, const std::function<void()>& beforeEnter = {});
+  // A visible top-level window of the program with the class, such as a dialog
+  // or the popup menu ("#32768"), shown within the time; nullptr if none.
+  HWND WaitForWindow(const wchar_t* className, std::chrono::milliseconds timeout = 10s);
   // The first message box the program shows within the time; nullopt if none.
   std::optional<MessageBoxSeen> WaitForMessageBox(std::chrono::milliseconds timeout = 10s);
   void Dismiss(const MessageBoxSeen& box);
@@ -125,5 +134,11 @@ namespace kelvo::e2e {
 void PressKey(WORD virtualKey, bool withCtrl);
 // Brings a window of the program under test to the front and focuses a control of it.
 bool FocusControl(HWND window, HWND control);
+// Characters as the keyboard would type them, to the focused window.
+void TypeKeys(std::u16string_view text);
+// A real right click in the middle of a window, through the system's input queue.
+void RightClick(HWND window);
+// The mouse pointer moved to a point of the screen, as the user would move it.
+void MovePointer(POINT at);
 
 }  // namespace kelvo::e2e
