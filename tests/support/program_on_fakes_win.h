@@ -20,6 +20,10 @@ struct NoCad : RunningObjects {
 template <typename LocaleType = TestLocale>
 struct ProgramOnFakes {
   ProgramOnFakes() {
+    // A quit left by windows made elsewhere would end the first modal loop.
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
     messages.SetMainWindow(windows.mainWindow().hwnd());
     // A test goes on after the window is gone: no quit may be left for the
     // next modal loop to take.

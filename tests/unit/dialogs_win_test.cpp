@@ -25,6 +25,7 @@ struct RealDialogs {
     // program's loop when it went; left there, it would end a modal loop here.
     MSG quit;
     PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    windows.mainWindow().SetQuitOnDestroy(false);
   }
   ~RealDialogs() {
     EntityList.clear();

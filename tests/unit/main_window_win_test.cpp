@@ -78,11 +78,16 @@ TEST(MainWindowWinTest, DialogIsLiftedAboveAndTheMainWindowPutBackOnTop) {
   RealMainWindow w;
   w.main.Show();
   ASSERT_TRUE(Topmost(w.main.hwnd()));
+  // What the dialog was while it was shown: visible and in the topmost band.
+  static bool shownOnTop = false;
+  shownOnTop = false;
   SetTimer(w.dialog.hwnd(), 7, 50, [](HWND dialog, UINT, UINT_PTR id, DWORD) {
     KillTimer(dialog, id);
+    shownOnTop = IsWindowVisible(dialog) && Topmost(dialog);
     PostMessageW(dialog, WM_CLOSE, 0, 0);
   });
   ModalResult result = w.form.ShowModalTopmost(w.dialog, [] {});
+  EXPECT_TRUE(shownOnTop);
   EXPECT_EQ(result, ModalResult::Cancel);
   EXPECT_FALSE(Topmost(w.dialog.hwnd()));
   EXPECT_TRUE(Topmost(w.main.hwnd()));

@@ -6,49 +6,18 @@
 #include <deque>
 #include <functional>
 
-#include "app/program_windows_win.h"
 #include "base/locale_win.h"
-#include "support/fakes.h"
-#include "ui/messages_win.h"
+#include "support/program_on_fakes_win.h"
 
 namespace kelvo {
 namespace {
 
 namespace rd = replace_dialog;
 
-struct NoCad : RunningObjects {
-  bool IsRunning(std::u16string_view) override { return false; }
-  ObjectRef Attach(std::u16string_view) override { return nullptr; }
-};
-
-// The main window quits the thread's message loop when it is destroyed; the
-// quit of another test's windows would end this test's dialog at once.
-struct QuitDrain {
-  QuitDrain() { Drain(); }
-  ~QuitDrain() { Drain(); }
-  static void Drain() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
-  }
-};
-
-struct RealReplaceDialog {
-  RealReplaceDialog() { messages.SetMainWindow(windows.mainWindow().hwnd()); }
+struct RealReplaceDialog : test::ProgramOnFakes<WindowsLocale> {
   HWND Dialog() { return windows.replaceWindow().hwnd(); }
   HWND Control(int id) { return windows.replaceWindow().ControlWindow(id); }
   HWND Editor() { return windows.mainWindow().ControlWindow(kIdMemo1); }
-
-  QuitDrain drain;  // first made, last gone
-  NoCad running;
-  Win32Messages messages;
-  test::FakeDesktop desktop;
-  test::FakeMessageFilterHost filter;
-  test::MemoryProfile profile;
-  WindowsLocale locale;
-  ProgramWindows windows{GetModuleHandleW(nullptr),
-                         {messages, desktop, running, filter, profile, locale}};
-  TKelvoMainForm& form = windows.form();
 };
 
 std::u16string Text(HWND window) {
