@@ -14,7 +14,10 @@
 #include "base/text.h"
 #include "base/com_handles_win.h"
 #include "tests/e2e/driver_win.h"
+#include "cad/target_cad_form.h"
+#include "tools/add_form.h"
 #include "tools/replace_form.h"
+#include "tools/serial_form.h"
 
 namespace kelvo::e2e {
 namespace {
@@ -41,13 +44,17 @@ std::vector<std::int64_t> Ids(SimCad& cad, bool (*wanted)(const std::u16string&)
 }
 
 bool IsTag(const std::u16string& text) {
-  return text.rfind(u"No.", 0) == 0;
+  return text.rfind(u"No.", 0) == 0 || text.rfind(u"No-", 0) == 0;
 }
 bool IsRoom(const std::u16string& text) {
   for (const char16_t* room : {u"会議室", u"応接室", u"事務室", u"倉庫", u"更衣室"}) {
     if (text == room) return true;
   }
   return false;
+}
+
+void SetField(HWND dialog, int id, const wchar_t* text) {
+  SendMessageW(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
 }
 
 // A command has finished when its abort button is disabled again.
@@ -130,6 +137,53 @@ int Run(bool interactive) {
   kelvo.ChooseFromMenu(kIdN1, [] { Shot("09-popup-menu"); });
   WaitFor([&] { return kelvo.Text(kIdMemo1).find(u"Ｎｏ－１１０") != std::u16string::npos; });
   Shot("10-full-width");
+
+  Step("fetch the tags again and add 100 to their numbers");
+  cad.QueuePicks(Ids(cad, IsTag));
+  kelvo.Click(kIdSpeedButton1);
+  WaitFor([&] { return kelvo.Text(kIdMemo1).find(u"No-110") != std::u16string::npos; });
+  if (!kelvo.ChooseFromMenu(kIdN14)) throw Error(u"the popup menu did not open");
+  dialog = kelvo.WaitForWindow(L"TKelvoKasanForm");
+  if (dialog == nullptr) throw Error(u"the add dialog did not show");
+  SetField(dialog, add_dialog::kIdEdit1, L"100");
+  Shot("11-add-dialog");
+  PostMessageW(GetDlgItem(dialog, add_dialog::kIdButton1), BM_CLICK, 0, 0);
+  WaitFor([&] { return kelvo.Text(kIdMemo1).find(u"No-210") != std::u16string::npos; });
+  Shot("12-added");
+
+  Step("append three serial-number lines, then update: they become copies at the pitch");
+  if (!kelvo.ChooseFromMenu(kIdN17)) throw Error(u"the popup menu did not open");
+  dialog = kelvo.WaitForWindow(L"TKelvoRenbanForm");
+  if (dialog == nullptr) throw Error(u"the serial-number dialog did not show");
+  SetField(dialog, serial_dialog::kIdEdit1, L"No-");
+  SetField(dialog, serial_dialog::kIdEdit2, L"211");
+  SetField(dialog, serial_dialog::kIdEdit4, L"3");
+  Shot("13-serial-dialog");
+  PostMessageW(GetDlgItem(dialog, serial_dialog::kIdButton1), BM_CLICK, 0, 0);
+  WaitFor([&] { return kelvo.Text(kIdMemo1).find(u"No-213") != std::u16string::npos; });
+  Shot("14-serial-lines");
+  kelvo.Click(kIdSpeedButton2);
+  WaitForTheRun(kelvo);
+  Shot("15-drawing-after-update");
+
+  Step("one undo in the CAD takes the whole update back");
+  Get(cad.app(), u"SimUndo");
+  Shot("16-undone-in-the-cad");
+
+  Step("name the target CAD in the target dialog");
+  kelvo.Click(kIdSpeedButton7);
+  dialog = kelvo.WaitForWindow(L"TTargetCADForm");
+  if (dialog == nullptr) throw Error(u"the target dialog did not show");
+  SetField(dialog, target_cad::kIdEdit1, L"BricsCAD (シミュレーター)");
+  SetField(dialog, target_cad::kIdEdit2, L"BricscadApp.AcadApplication");
+  PostMessageW(GetDlgItem(dialog, target_cad::kIdSpeedButton1), BM_CLICK, 0, 0);
+  WaitFor([&] {
+    return SendMessageW(GetDlgItem(dialog, target_cad::kIdListBox1), LB_GETCOUNT, 0, 0) > 0;
+  });
+  Shot("17-target-dialog");
+  PostMessageW(GetDlgItem(dialog, target_cad::kIdButton1), BM_CLICK, 0, 0);
+  WaitFor([&] { return WindowText16(kelvo.main()) != u"KelvoEdit"; });
+  Shot("18-target-named");
   kelvo.Close();
   return 0;
 }

@@ -137,8 +137,9 @@ WindowKind KindOf(const WidgetRow& row, HWND parent, HINSTANCE instance) {
     }
     case WidgetKind::ListBox:
       return {L"LISTBOX",
-              LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | If(Has(row, kSorted), LBS_SORT) |
-                  TabStop(row),
+              // A tab in an entry stands as a tab, not as a glyph.
+              LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_USETABSTOPS | WS_VSCROLL |
+                  If(Has(row, kSorted), LBS_SORT) | TabStop(row),
               WS_EX_CLIENTEDGE};
     case WidgetKind::GroupBox:
       return {L"BUTTON", BS_GROUPBOX | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};

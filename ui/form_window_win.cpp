@@ -32,7 +32,10 @@ FrameStyle StyleOf(const WindowTable& table) {
       frame = {WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_TOOLWINDOW};
       break;
   }
-  frame.style |= WS_CLIPCHILDREN;
+  // The main window repaints often under its long editor: its controls are
+  // left out of its painting. A dialog's group box draws only its frame, so
+  // the dialog paints beneath it.
+  if (table.border == Border::Sizeable) frame.style |= WS_CLIPCHILDREN;
   if (table.topmost) frame.exStyle |= WS_EX_TOPMOST;
   if (table.appWindow) frame.exStyle |= WS_EX_APPWINDOW;
   return frame;
