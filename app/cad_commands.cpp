@@ -7,6 +7,7 @@
 #include "cad/automation.h"
 #include "cad/connection.h"
 #include "cad/align.h"
+#include "cad/undo_step.h"
 #include "cad/update.h"
 #include "ui/memo_lines.h"
 
@@ -16,35 +17,6 @@ namespace {
 constexpr char16_t kUpdateFailedMessage[] = u"エラーのため、更新を中止しました．";
 constexpr char16_t kAlignFailedMessage[] = u"エラーのため、更新処理を中止しました．";
 constexpr char16_t kLineFeed = 10;
-
-// Makes everything a run changes one undo step of the CAD, so that one undo
-// there takes back the whole run. The step is closed on every path once it
-// was opened; a CAD that lacks the marks or refuses them gets the run as
-// before, without a word.
-class UndoStep {
- public:
-  explicit UndoStep(const ObjectRef& doc) : doc_(doc) {
-    try {
-      Get(doc_, u"StartUndoMark");
-      open_ = true;
-    } catch (const Error&) {
-    }
-  }
-  ~UndoStep() {
-    if (!open_) return;
-    try {
-      Get(doc_, u"EndUndoMark");
-    } catch (...) {
-      // Nothing the user could act on: the run's own outcome is what is reported.
-    }
-  }
-  UndoStep(const UndoStep&) = delete;
-  UndoStep& operator=(const UndoStep&) = delete;
-
- private:
-  const ObjectRef& doc_;
-  bool open_ = false;
-};
 
 void Regenerate(const ObjectRef& doc) {
   Arg viewport{Variant(std::int32_t{0})};

@@ -167,8 +167,8 @@ void FormWindow::BuildPopupMenu(const std::vector<MenuEntry>& menu) {
   }
 }
 
-HFONT FormWindow::FontFor(const FontSpec& spec) {
-  FontSpec font = spec.height != 0 ? spec : table_.font;
+HFONT FormWindow::FontFor(const FontSpec& wanted) {
+  FontSpec font = wanted.height != 0 ? wanted : table_.font;
   auto& owned = fonts_[{font.height, font.bold}];
   if (!owned) {
     owned.reset(CheckCreated(CreateFontW(-ScaleToDpi(font.height, dpi_), 0, 0, 0,

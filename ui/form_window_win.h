@@ -71,7 +71,7 @@ class FormWindow : public Window, public WidgetSet {
   // the size their text gave them unless sizes are to be redone.
   void LayOutControls(bool resize);
   void ApplyFonts();
-  HFONT FontFor(const FontSpec& spec);
+  HFONT FontFor(const FontSpec& wanted);
   bool Fire(int id, Event event, char16_t* key = nullptr);
   void OnCommand(int id, int code, HWND control);
   void ShowPopupMenu(POINT at, HWND control);
