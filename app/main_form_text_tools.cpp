@@ -38,6 +38,16 @@ void ReplaceAll(std::u16string& text, char16_t from, char16_t to) {
 
 using TableRoutine = void (*)(std::u16string&, const MessagePump&);
 
+// A conversion in place as a line transform: every line counts as changed.
+template <typename Convert>
+auto Converting(Convert convert) {
+  return [convert](const std::u16string& line) {
+    std::u16string converted = line;
+    convert(converted);
+    return std::optional(std::move(converted));
+  };
+}
+
 }  // namespace
 
 void TKelvoMainForm::RunLinePass(const LinePass& pass, const LineTransform& transform) {
@@ -80,44 +90,30 @@ void TKelvoMainForm::RunLinePass(const LinePass& pass, const LineTransform& tran
 }
 
 void TKelvoMainForm::N1Click() {
-  RunLinePass({LineSource::AllLines}, [this](const std::u16string& line) {
-    std::u16string converted = line;
-    AllToZen(converted, services_.locale);
-    return std::optional(std::move(converted));
-  });
+  RunLinePass({LineSource::AllLines},
+              Converting([this](std::u16string& line) { AllToZen(line, services_.locale); }));
 }
 
 void TKelvoMainForm::N2Click() {
-  RunLinePass({LineSource::Selection}, [this](const std::u16string& line) {
-    std::u16string converted = line;
-    AllToZen(converted, services_.locale);
-    return std::optional(std::move(converted));
-  });
+  RunLinePass({LineSource::Selection},
+              Converting([this](std::u16string& line) { AllToZen(line, services_.locale); }));
 }
 
 void TKelvoMainForm::N4Click() {
-  RunLinePass({LineSource::AllLines}, [this](const std::u16string& line) {
-    std::u16string converted = line;
-    AllToHan(converted, services_.locale);
-    return std::optional(std::move(converted));
-  });
+  RunLinePass({LineSource::AllLines},
+              Converting([this](std::u16string& line) { AllToHan(line, services_.locale); }));
 }
 
 void TKelvoMainForm::N5Click() {
-  RunLinePass({LineSource::Selection}, [this](const std::u16string& line) {
-    std::u16string converted = line;
-    AllToHan(converted, services_.locale);
-    return std::optional(std::move(converted));
-  });
+  RunLinePass({LineSource::Selection},
+              Converting([this](std::u16string& line) { AllToHan(line, services_.locale); }));
 }
 
 void TKelvoMainForm::N28Click() {
-  RunLinePass({LineSource::AllLines}, [](const std::u16string& line) {
-    std::u16string converted = line;
-    ReplaceAll(converted, u'(', u'（');
-    ReplaceAll(converted, u')', u'）');
-    return std::optional(std::move(converted));
-  });
+  RunLinePass({LineSource::AllLines}, Converting([](std::u16string& line) {
+                ReplaceAll(line, u'(', u'（');
+                ReplaceAll(line, u')', u'）');
+              }));
 }
 
 void TKelvoMainForm::N23Click(int sender) {
@@ -147,11 +143,8 @@ void TKelvoMainForm::N23Click(int sender) {
   }
   if (routine == nullptr) return;
   MessagePump pump = [this] { services_.messages.ProcessMessages(); };
-  RunLinePass({LineSource::AllLines}, [&](const std::u16string& line) {
-    std::u16string converted = line;
-    routine(converted, pump);
-    return std::optional(std::move(converted));
-  });
+  RunLinePass({LineSource::AllLines},
+              Converting([&](std::u16string& line) { routine(line, pump); }));
 }
 
 void TKelvoMainForm::N7Click() {

@@ -5,8 +5,8 @@
 
 #include <set>
 #include <string>
-#include <vector>
 
+#include "base/files_win.h"
 #include "base/unique_handle.h"
 
 namespace kelvo {
@@ -18,12 +18,11 @@ struct LibraryTraits {
   static void Close(Value module) noexcept { FreeLibrary(module); }
 };
 
+// The built program stands one folder above the tests.
 std::wstring ProgramBesideTests() {
-  std::vector<wchar_t> path(MAX_PATH * 4);
-  DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-  std::wstring folder(path.data(), length);
-  folder.erase(folder.find_last_of(L"\\/"));
-  return folder + L"\\..\\KelvoEditX.exe";
+  std::u16string tests = ProgramPath();
+  std::u16string folder = tests.substr(0, tests.find_last_of(u"\\/"));
+  return reinterpret_cast<const wchar_t*>(folder.c_str()) + std::wstring(L"\\..\\KelvoEditX.exe");
 }
 
 #pragma pack(push, 2)
