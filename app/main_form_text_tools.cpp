@@ -1,6 +1,7 @@
 // The text tools of the popup menu: width conversions and replace.
 
 #include <array>
+#include <optional>
 
 #include "app/long_command.h"
 #include "app/main_form.h"
@@ -54,7 +55,7 @@ void TKelvoMainForm::RunLinePass(const LinePass& pass, const LineTransform& tran
   LongCommand run(*this, services_.messages);
   bool selection = pass.source == LineSource::Selection;
   if (selection && Memo1.SelEnd() <= Memo1.SelStart()) return;
-  ReadOnlyWhileRunning readOnly(Memo1);
+  std::optional<ReadOnlyWhileRunning> readOnly(std::in_place, Memo1);
   UndoMark(true);
   auto convert = [&](std::u16string& line) {
     std::optional<std::u16string> changed = transform(line);
@@ -80,6 +81,9 @@ void TKelvoMainForm::RunLinePass(const LinePass& pass, const LineTransform& tran
       result += kLineBreak;
     }
   }
+  // Writable again before the one write: a read-only control need not take
+  // even the program's replacement of its selection.
+  readOnly.reset();
   Memo1.BeginUpdate();
   if (selection) {
     Memo1.ReplaceSel(result, false);
